@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace brisquel {
+
+// The folder of the running executable, resolved, without a trailing separator.
+std::string programFolder();
+
+// The private per-user scratch folder ($XDG_CACHE_HOME/brisquel/tmp, default
+// ~/.cache/brisquel/tmp). It is wiped at every start, so it is never a shared folder.
+std::string scratchFolder();
+
+// $HOME/output: the output folder used when none is chosen.
+std::string defaultOutputFolder();
+
+// Where setup.ini and options.ini live: the program folder when it is writable, otherwise
+// $XDG_CONFIG_HOME/brisquel (default ~/.config/brisquel), created on demand.
+std::string settingsFolder();
+
+} // namespace brisquel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace brisquel {
+
+class EventPump;
+
+// Runs one command line as a child process with its standard output and error captured on
+// one pipe, raising the captured text in chunks while the command runs.
+class DOSOutputs
+{
+public:
+    // Receives the runner's own failure messages ("Command Line empty", ...).
+    using MessageSink = std::function<void(const std::string& text)>;
+
+    DOSOutputs(EventPump& pump, MessageSink messages);
+    ~DOSOutputs();
+    DOSOutputs(const DOSOutputs&) = delete;
+    DOSOutputs& operator=(const DOSOutputs&) = delete;
+
+    void setCommandLine(const std::string& commandLine);
+    const std::string& CommandLine() const;
+
+    // Everything the latest started run captured, in reading order.
+    const std::string& Outputs() const;
+
+    // Exit status of the latest started run's own child: -1 while unknown (not started,
+    // still running, or ended by a signal).
+    int ExitCode() const;
+
+    // A non-empty argument first replaces CommandLine. Runs the command to its end, raising
+    // ReceiveOutputs once per read and CommandOver once per started run, and returns Outputs.
+    std::string ExecuteCommand(const std::string& commandLine = {});
+
+    // Events. Raised synchronously from inside ExecuteCommand.
+    std::function<void(const std::string& CommandOutputs)> ReceiveOutputs;
+    std::function<void()> CommandOver;
+
+private:
+    EventPump& m_pump;
+    MessageSink m_messages;
+    std::string m_commandLine;
+    std::string m_outputs;
+    int m_exitCode = -1;
+};
+
+} // namespace brisquel
