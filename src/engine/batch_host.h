@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+
+namespace brisquel {
+
+// Everything the batch driver reads and changes on the main window. Values are read afresh
+// whenever the driver needs them, so a change made during a batch applies from the next file.
+class BatchHost
+{
+public:
+    enum class MessageIcon { Information, Warning, Critical };
+
+    virtual ~BatchHost() = default;
+
+    // The queue (lstFile and LV).
+    virtual int queueCount() const = 0;
+    virtual std::string queuePath(int index) const = 0;
+    // Removes the front entry: its path and its row.
+    virtual void removeQueueHead() = 0;
+
+    // The output settings as their controls show them.
+    virtual int formatIndex() const = 0;          // cmbOF position
+    virtual std::string bitrateText() const = 0;  // cmbBR text
+    virtual std::string rateText() const = 0;     // cmbR text
+    virtual int channelIndex() const = 0;         // cmbChannel position
+    virtual std::string splitText() const = 0;    // txtSplit text
+    virtual int unitIndex() const = 0;            // cmbUnit position
+    virtual std::string outputFolderText() const = 0; // txtPath text
+
+    // The option values.
+    virtual int soundReminder() const = 0;    // 0 = on
+    virtual int musicCutter() const = 0;      // 0 = off
+    virtual int cutLengthSeconds() const = 0;
+
+    // Folders: P (holds data/conv.exe and sound.wav) and the scratch folder.
+    virtual std::string programFolder() const = 0;
+    virtual std::string scratchFolder() const = 0;
+
+    // Progress: lblPB, imgPB (width in twips), Timer2.
+    virtual void setProgressCaption(const std::string& text) = 0;
+    virtual int progressWidth() const = 0;
+    virtual void setProgressWidth(int twips) = 0;
+    virtual void setAnimationTimer(bool on) = 0;
+
+    // Timer1, the one-shot start of a batch.
+    virtual void setStartTimer(bool on) = 0;
+
+    // Command controls: the seven imgToolbar images, and imgConvert.
+    virtual void setToolbarEnabled(bool enabled) = 0;
+    virtual void setConvertEnabled(bool enabled) = 0;
+
+    // End steps.
+    virtual void openFolder(const std::string& folder) = 0;
+    virtual void playReminderSound() = 0; // returns when the sound has played
+    virtual void showDropZone() = 0;      // picDrag visible
+
+    virtual void showMessage(MessageIcon icon, const std::string& title, const std::string& text) = 0;
+};
+
+} // namespace brisquel

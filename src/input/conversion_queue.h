@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brisquel {
+
+// One queued file: the path handed to the converter and the row the user sees.
+struct QueueEntry
+{
+    std::string path;    // queue path (what lstFile holds)
+    std::string display; // "FileName" column
+    std::string format;  // "Format" column
+};
+
+// The conversion queue: one ordered list, so row n and path n stay paired by construction.
+// Entries are appended, never sorted; duplicates are allowed.
+class ConversionQueue
+{
+public:
+    static constexpr int MaxEntries = 32767;
+
+    int count() const;
+    const QueueEntry& entry(int index) const;
+    const std::string& path(int index) const;
+
+    // Appends as many of `entries` as fit under MaxEntries, in order; returns how many were
+    // left out.
+    int append(const std::vector<QueueEntry>& entries);
+    bool append(const QueueEntry& entry);
+
+    // Out-of-range positions are ignored.
+    void removeAt(int index);
+    void clear();
+
+    // Raised after a change, with the first and last position (inclusive) concerned, so a
+    // view can follow.
+    std::function<void(int first, int last)> entriesInserted;
+    std::function<void(int first, int last)> entriesRemoved;
+
+private:
+    std::vector<QueueEntry> m_entries;
+};
+
+} // namespace brisquel
