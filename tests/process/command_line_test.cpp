@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct SplitCase
     const char* text;
     Arguments arguments;
 };
+
+// Names the case by its text in test listings.
+void PrintTo(const SplitCase& splitCase, std::ostream* out)
+{
+    *out << testing::PrintToString(std::string(splitCase.text));
+}
 
 class SplitCommandLineTest : public testing::TestWithParam<SplitCase>
 {
