@@ -263,10 +263,10 @@ void DOSOutputs::poll(int readEnd)
             if (ReceiveOutputs)
                 ReceiveOutputs(chunk);
         } else if (!latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
-            // The end goes by image name, not by the own child: any process of that name
-            // keeps the run polling. A child that wrote its last lines and ended between
-            // the query and the scan has left them in the pipe: ask once more, or they
-            // would be lost.
+            // The end goes by image name, not by the own child's exit: any process of that
+            // name keeps the run polling. A child that wrote its last lines and ended
+            // between the query and the scan has left them in the pipe: ask once more, or
+            // they would be lost.
             last = !bytesWaiting(readEnd);
         }
 
