@@ -75,6 +75,11 @@ bool NamedProcess::hasExited() const
     return m_reaped || state == 0 || state == 'Z' || state == 'X';
 }
 
+std::string privateImageName(const std::string& tail)
+{
+    return "bq" + std::to_string(getpid()) + tail;
+}
+
 namespace {
 
 std::string statOf(pid_t pid)
