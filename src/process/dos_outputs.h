@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <sys/types.h>
+#include <vector>
 
 namespace brisquel {
 
@@ -39,11 +41,21 @@ public:
     std::function<void()> CommandOver;
 
 private:
+    void showMessage(const std::string& text) const;
+    void poll(int readEnd);
+    // Collects the status of every own child that has ended, without waiting.
+    void reapChildren();
+    bool latestChildRunsAs(const std::string& imageName);
+
     EventPump& m_pump;
     MessageSink m_messages;
     std::string m_commandLine;
     std::string m_outputs;
     int m_exitCode = -1;
+    pid_t m_latestChild = -1;
+    std::string m_latestImageName;
+    // Own children not reaped yet: a run may end (by image name) before its child does.
+    std::vector<pid_t> m_unreaped;
 };
 
 } // namespace brisquel
