@@ -136,7 +136,7 @@ TEST_P(EveryFormat, CutsEachInputInto30SecondSegments)
     host.rate = "22050";
     runBatch();
     ASSERT_TRUE(messages.empty()) << messages[0];
-    EXPECT_EQ(host.caption, "Done.");
+    EXPECT_EQ(host.caption, "Done.") << host.calls.back();
     EXPECT_TRUE(host.queue.empty());
 
     const std::string ext = GetParam().name;
