@@ -8,6 +8,9 @@
 #include "process/dos_outputs.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
+#include "platform/qt_event_pump.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -20,7 +23,6 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
-#include <thread>
 #include <time.h>
 #include <unistd.h>
 #include <vector>
@@ -56,14 +58,6 @@ long long readStamp(const std::string& path)
     in >> ns;
     return ns;
 }
-
-// The window's pump without a window: nothing is pending, a wait sleeps.
-class SleepingPump : public brisquel::EventPump
-{
-public:
-    void ProcessPending() override {}
-    void Wait(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-};
 
 struct Summary
 {
@@ -102,8 +96,10 @@ int main(int argc, char** argv)
     if (brisquel::IsProcessRunning("conv.exe"))
         std::printf("warning: another conv.exe is running; the runner waits for it as well\n");
 
+    // The program's own pump, without a window.
+    QCoreApplication app(argc, argv);
     brisquel::WatchedImageName = "conv.exe";
-    SleepingPump pump;
+    brisquel::QtEventPump pump;
     brisquel::DOSOutputs runner(pump, [](const std::string& text) { std::fprintf(stderr, "runner: %s\n", text.c_str()); });
     const std::string commandLine = brisquel::QuoteArgument(link) + " --child " + brisquel::QuoteArgument(stamp);
 

@@ -10,6 +10,7 @@ class QtEventPump : public EventPump
 public:
     void ProcessPending() override;
     void Wait(int ms) override;
+    void WaitOrReadable(int ms, int fd) override;
 };
 
 } // namespace brisquel

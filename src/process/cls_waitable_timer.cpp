@@ -15,8 +15,17 @@ clsWaitableTimer::clsWaitableTimer(EventPump& pump)
 
 void clsWaitableTimer::Wait(int MilliSeconds)
 {
+    Wait(MilliSeconds, -1);
+}
+
+void clsWaitableTimer::Wait(int MilliSeconds, int wakeFd)
+{
+    const int pause = MilliSeconds > 0 ? MilliSeconds : 0;
     try {
-        m_pump.Wait(MilliSeconds > 0 ? MilliSeconds : 0);
+        if (wakeFd >= 0)
+            m_pump.WaitOrReadable(pause, wakeFd);
+        else
+            m_pump.Wait(pause);
     } catch (const std::exception& failure) {
         throw std::runtime_error(std::string("[clsWaitableTimer.Wait]") + failure.what());
     } catch (...) {

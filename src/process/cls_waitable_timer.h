@@ -18,6 +18,9 @@ public:
     // "[clsWaitableTimer.Wait]" and goes on with the failure's own description.
     void Wait(int MilliSeconds);
 
+    // As Wait, ending early once `wakeFd` is readable; -1 watches nothing.
+    void Wait(int MilliSeconds, int wakeFd);
+
 private:
     EventPump& m_pump;
 };

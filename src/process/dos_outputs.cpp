@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -244,6 +245,9 @@ void DOSOutputs::poll(int readEnd)
 {
     clsWaitableTimer timer(m_pump);
     char buffer[kChunkSize];
+    // The pause between passes ends early when the own child ends, so a run is over soon
+    // after its converter instead of up to two pauses later. Without pidfds it simply waits.
+    FileDescriptor childEnded(static_cast<int>(syscall(SYS_pidfd_open, m_latestChild, 0)));
     bool last = false;
     do {
         // Reaped at once, the own child never lingers as a zombie and its status is kept.
@@ -271,8 +275,17 @@ void DOSOutputs::poll(int readEnd)
         }
 
         m_pump.ProcessPending();
-        timer.Wait(kPollMilliSeconds);
-    } while (!last);
+        if (last)
+            break; // nothing is left to wait for
+        const bool childLives = std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end();
+        if (!childLives)
+            childEnded.reset();
+        // Once the child has ended, what it left in the pipe is taken without pausing; an
+        // empty pipe then waits the full pause, as another process of the watched name may
+        // keep the run alive.
+        const int wakeFd = childLives ? childEnded.get() : (bytesWaiting(readEnd) ? readEnd : -1);
+        timer.Wait(kPollMilliSeconds, wakeFd);
+    } while (true);
 }
 
 } // namespace brisquel

@@ -14,6 +14,14 @@ public:
     // Returns after `ms` milliseconds, handling every message that arrives meanwhile.
     // Throws std::runtime_error when the wait cannot be carried out.
     virtual void Wait(int ms) = 0;
+
+    // As Wait, but may return early once `fd` is readable (a pipe with data, an ended
+    // process's pidfd). A pump that cannot watch descriptors just waits.
+    virtual void WaitOrReadable(int ms, int fd)
+    {
+        (void)fd;
+        Wait(ms);
+    }
 };
 
 } // namespace brisquel

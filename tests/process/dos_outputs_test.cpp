@@ -247,11 +247,12 @@ TEST_F(DOSOutputsTest, ExitCodeIsTheChildsStatusOrUnknown)
     EXPECT_EQ(overs, 2);
 }
 
+// The last pass handles messages too, but has nothing left to wait for.
 TEST_F(DOSOutputsTest, EveryPassHandlesMessagesAndWaits50ms)
 {
     runner.ExecuteCommand(script({"sleep", "300", "out", "x"}));
     ASSERT_GE(pump.waits.size(), 3u);
-    EXPECT_EQ(static_cast<int>(pump.waits.size()), pump.pendingCalls);
+    EXPECT_EQ(static_cast<int>(pump.waits.size()), pump.pendingCalls - 1);
     for (const int ms : pump.waits)
         EXPECT_EQ(ms, 50);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <poll.h>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -80,6 +81,15 @@ void SleepPump::Wait(int ms)
     if (onPending)
         onPending();
     std::this_thread::sleep_for(std::chrono::milliseconds(ms > 0 ? ms : 0));
+}
+
+void SleepPump::WaitOrReadable(int ms, int fd)
+{
+    ++waitCalls;
+    if (onPending)
+        onPending();
+    pollfd watched{fd, POLLIN, 0};
+    poll(&watched, 1, ms > 0 ? ms : 0);
 }
 
 } // namespace brisquel::test

@@ -45,6 +45,7 @@ class SleepPump : public EventPump
 public:
     void ProcessPending() override;
     void Wait(int ms) override;
+    void WaitOrReadable(int ms, int fd) override;
 
     std::function<void()> onPending;
     int pendingCalls = 0;
