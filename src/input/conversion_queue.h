@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +26,9 @@ public:
     int count() const;
     const QueueEntry& entry(int index) const;
     const std::string& path(int index) const;
+    // A number that no other entry of this queue has ever carried, so an operation that
+    // yields can tell its own entries from ones appended meanwhile.
+    std::uint64_t serial(int index) const;
 
     // Appends as many of `entries` as fit under MaxEntries, in order; returns how many were
     // left out.
@@ -40,7 +45,14 @@ public:
     std::function<void(int first, int last)> entriesRemoved;
 
 private:
-    std::vector<QueueEntry> m_entries;
+    struct Slot
+    {
+        QueueEntry entry;
+        std::uint64_t serial;
+    };
+    // Entries leave from the front as they are converted: a deque keeps that cheap.
+    std::deque<Slot> m_entries;
+    std::uint64_t m_nextSerial = 0;
 };
 
 } // namespace brisquel

@@ -1,0 +1,116 @@
+#include "input/queue_path.h"
+
+#include "input/get_file.h"
+#include "input/scratch_folder.h"
+#include "input/utf8_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace brisquel {
+namespace {
+
+constexpr std::size_t MaxBaseCharacters = 200;
+constexpr int MaxCopyNumber = 100000;
+
+std::string dateTimeName(const std::tm& now)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d%02d%02d-%02d%02d%02d", now.tm_year + 1900, now.tm_mon + 1,
+                  now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec);
+    return text;
+}
+
+// A regular file open for reading, or -1. Opening without blocking keeps a pipe or device
+// that stands where a file was expected from stalling the window.
+int openSource(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool copyAll(int from, int to)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(to, buffer + done, static_cast<std::size_t>(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0)
+                return false;
+            done += put;
+        }
+    }
+}
+
+// The name of copy number `n`, its base cut (at a character) to what one file name can hold.
+std::string copyName(const std::string& base, int n)
+{
+    const std::string suffix = (n > 1 ? " (" + std::to_string(n) + ")" : std::string()) + ".tmp";
+    std::size_t end = std::min(base.size(), NAME_MAX - suffix.size());
+    while (end > 0 && end < base.size() && (static_cast<unsigned char>(base[end]) & 0xC0) == 0x80)
+        --end;
+    return base.substr(0, end) + suffix;
+}
+
+} // namespace
+
+std::string safeBaseName(std::string_view path, const CodePage& codePage, const std::tm& now)
+{
+    const std::string base = replaceWithSpaces(GetBaseName(codePage.narrow(path)), "/\\<>?\":*|");
+    const std::string_view cut = firstCharacters(base, MaxBaseCharacters);
+    return trimSpaces(cut).empty() ? dateTimeName(now) : std::string(cut);
+}
+
+std::string queuePath(const std::string& path, const IntakeContext& context)
+{
+    if (FileExists(path, context.codePage))
+        return path;
+    const std::string base = safeBaseName(path, context.codePage, context.localTime());
+    createScratchFolder(context.scratchFolder);
+
+    const int source = openSource(path);
+    std::string target;
+    for (int n = 1; n <= MaxCopyNumber; ++n) {
+        target = context.scratchFolder + PathSeparator + copyName(base, n);
+        // Created exclusively, so the name is ours even when the copy fails; a failed copy
+        // leaves the file empty rather than half written.
+        const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd >= 0) {
+            if (source < 0 || !copyAll(source, fd)) {
+                const int truncated = ::ftruncate(fd, 0);
+                static_cast<void>(truncated);
+            }
+            ::close(fd);
+        }
+        break;
+    }
+    if (source >= 0)
+        ::close(source);
+    return target;
+}
+
+} // namespace brisquel
