@@ -67,7 +67,11 @@ std::string QuoteArgument(std::string_view argument)
 {
     if (!argument.empty() && argument.find_first_of(" \t\"") == std::string_view::npos)
         return std::string(argument);
+    return QuoteArgumentAlways(argument);
+}
 
+std::string QuoteArgumentAlways(std::string_view argument)
+{
     std::string quoted = "\"";
     std::size_t backslashes = 0;
     for (const char c : argument) {

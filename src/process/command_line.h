@@ -14,4 +14,8 @@ std::vector<std::string> SplitCommandLine(std::string_view text);
 // space, tab or double quote, and not empty, comes back unchanged.
 std::string QuoteArgument(std::string_view argument);
 
+// Quotes one argument as QuoteArgument does, but always inside double quotes: text with no
+// double quote and no trailing backslash comes back as itself between two quotes.
+std::string QuoteArgumentAlways(std::string_view argument);
+
 } // namespace brisquel

@@ -106,6 +106,17 @@ pid_t startChild(const std::vector<std::string>& arguments, int output)
     return child;
 }
 
+// A failed size query counts as bytes waiting: the read that follows tells.
+bool bytesWaiting(int readEnd)
+{
+    int waiting = 0;
+    int queried;
+    do {
+        queried = ioctl(readEnd, FIONREAD, &waiting);
+    } while (queried < 0 && errno == EINTR);
+    return queried != 0 || waiting > 0;
+}
+
 } // namespace
 
 DOSOutputs::DOSOutputs(EventPump& pump, MessageSink messages)
@@ -226,14 +237,7 @@ void DOSOutputs::poll(int readEnd)
         // Reaped at once, the own child never lingers as a zombie and its status is kept.
         reapChildren();
 
-        int waiting = 0;
-        int queried;
-        do {
-            queried = ioctl(readEnd, FIONREAD, &waiting);
-        } while (queried < 0 && errno == EINTR);
-
-        // A failed query counts as bytes waiting; then the read tells.
-        if (queried != 0 || waiting > 0) {
+        if (bytesWaiting(readEnd)) {
             ssize_t n;
             do {
                 n = read(readEnd, buffer, sizeof buffer);
@@ -248,8 +252,10 @@ void DOSOutputs::poll(int readEnd)
                 ReceiveOutputs(chunk);
         } else if (!IsProcessRunning(WatchedImageName)) {
             // The end goes by image name, not by the own child: any process of that name
-            // keeps the run polling.
-            last = true;
+            // keeps the run polling. A child that wrote its last lines and ended between
+            // the query and the scan has left them in the pipe: ask once more, or they
+            // would be lost.
+            last = !bytesWaiting(readEnd);
         }
 
         m_pump.ProcessPending();

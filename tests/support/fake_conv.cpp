@@ -18,6 +18,8 @@
 //   FAKE_CONV_EXIT      exit status of a conversion (default 0)
 //   FAKE_CONV_SLEEP_MS  pause before a conversion ends (default 0)
 //   FAKE_CONV_ERROR     an error line printed, and no output written, by a conversion
+//   FAKE_CONV_ERROR_EXIT  exit status of a conversion that prints FAKE_CONV_ERROR (default 1)
+//   FAKE_CONV_FAIL_MATCH  FAKE_CONV_ERROR applies only to inputs whose path holds this text
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -130,9 +132,11 @@ int runConverter(const std::vector<std::string>& args)
         writeAll(2, "At least one output file must be specified\n");
         return 1;
     }
-    if (const char* error = std::getenv("FAKE_CONV_ERROR")) {
+    const char* error = std::getenv("FAKE_CONV_ERROR");
+    const char* failMatch = std::getenv("FAKE_CONV_FAIL_MATCH");
+    if (error && (!failMatch || input.find(failMatch) != std::string::npos)) {
         writeAll(2, std::string(error) + "\nConversion failed!\n");
-        return 1;
+        return std::atoi(env("FAKE_CONV_ERROR_EXIT", "1"));
     }
     const long total = secondsOf(duration);
     if (output.find("%05d") == std::string::npos) {

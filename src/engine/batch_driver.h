@@ -1,0 +1,62 @@
+#pragma once
+
+#include "engine/failure_report.h"
+#include "process/dos_outputs.h"
+
+#include <string>
+#include <vector>
+
+namespace brisquel {
+
+class BatchHost;
+class EventPump;
+
+// Converts the queue, one file after another, through the converter's three runs per file
+// (first pass of a FLAC input, duration probe, conversion), and keeps the progress display.
+// The window calls its entry points from the start click and the ticks of Timer1 and Timer2.
+class BatchDriver
+{
+public:
+    BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages);
+    BatchDriver(const BatchDriver&) = delete;
+    BatchDriver& operator=(const BatchDriver&) = delete;
+
+    // The start click: "Please add a file" on an empty queue, else locks the command
+    // controls and arms Timer1.
+    void StartConversion();
+
+    // Tick of Timer1: runs the whole batch, returning when the queue is empty or a run could
+    // not start.
+    void onStartTimerTick();
+
+    // Tick of Timer2: one step of the bar animation while a file is prepared.
+    void onAnimationTimerTick();
+
+    // The duration of the input being converted, in whole seconds; 0 while unknown.
+    int totalSeconds() const { return TotalSeconds; }
+    bool isRunning() const { return m_running; }
+
+private:
+    void RunBatch();
+    // Runs a command line to its end; false when it could not start.
+    bool run(DOSOutputs& runner, const std::string& commandLine);
+    void finishFile();
+    void finishBatch();
+    void stopBatch();
+    void onProbeOutput(const std::string& chunk);
+    void onConversionOutput(const std::string& chunk);
+    std::string scratchWav() const;
+
+    BatchHost& m_host;
+    EventPump& m_pump;
+    DOSOutputs objDOS;
+    DOSOutputs objDuration;
+    DOSOutputs objSox;
+    int TotalSeconds = 0;
+    int m_splitSeconds = 0;
+    bool m_runOver = false;
+    bool m_running = false;
+    std::vector<FailedFile> m_failed;
+};
+
+} // namespace brisquel

@@ -1,0 +1,332 @@
+#include "engine/batch_driver.h"
+#include "fake_batch_host.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace brisquel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const FakeVariables[] = {"FAKE_CONV_LOG",        "FAKE_CONV_DURATION", "FAKE_CONV_EXIT",
+                                     "FAKE_CONV_SLEEP_MS",   "FAKE_CONV_ERROR",    "FAKE_CONV_ERROR_EXIT",
+                                     "FAKE_CONV_FAIL_MATCH"};
+
+std::vector<std::string> lines(const std::string& text)
+{
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        result.push_back(text.substr(start, end - start));
+    return result;
+}
+
+// The driver on a fake window, converting through the scripted converter, which logs the
+// arguments of every run it is started for.
+class BatchDriverTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* name : FakeVariables)
+            unsetenv(name);
+        setenv("FAKE_CONV_LOG", (dir / "runs.log").c_str(), 1);
+        fs::create_directories(dir / "in");
+        host.program = test::makeFakeProgramFolder(dir / "prog");
+        host.scratch = dir / "cache/brisquel/tmp";
+        host.folder = dir / "out";
+    }
+    void TearDown() override
+    {
+        for (const char* name : FakeVariables)
+            unsetenv(name);
+    }
+
+    std::string input(const std::string& name)
+    {
+        const std::string path = dir / ("in/" + name);
+        test::writeFile(path, "audio");
+        return path;
+    }
+
+    // The start click, then the tick of Timer1 it arms.
+    void runBatch()
+    {
+        driver.StartConversion();
+        if (host.startTimer)
+            driver.onStartTimerTick();
+    }
+
+    std::vector<std::string> runs() { return lines(test::readFile(dir / "runs.log")); }
+    std::string conversionOf(const std::string& in, const std::string& out, const std::string& options)
+    {
+        return "-i | " + in + " | -f | segment | -segment_time | 30 | " + options + " | " + out;
+    }
+    bool exists(const std::string& path) const { return fs::exists(path); }
+
+    // The calls from the given one on, without the bar's widths.
+    std::vector<std::string> callsFrom(const std::string& first) const
+    {
+        std::vector<std::string> result;
+        bool on = false;
+        for (const std::string& call : host.calls) {
+            on = on || call == first;
+            if (on && (!call.starts_with("width ") || call == "width 0"))
+                result.push_back(call);
+        }
+        return result;
+    }
+
+    static constexpr const char* Mp3Options =
+        "-y | -map_metadata | 0 | -id3v2_version | 3 | -vn | -ab | 128k | -ar | 44100 | -ac | 2";
+
+    test::TempDir dir;
+    test::FakeBatchHost host;
+    test::SleepPump pump;
+    std::vector<std::string> messages;
+    BatchDriver driver{host, pump, [this](const std::string& text) { messages.push_back(text); }};
+};
+
+TEST_F(BatchDriverTest, EmptyQueueAsksForAFile)
+{
+    runBatch();
+    EXPECT_EQ(host.calls, std::vector<std::string>{"message warning Add: Please add a file"});
+}
+
+TEST_F(BatchDriverTest, Mp3FileIsProbedThenConvertedAndTheBatchEnds)
+{
+    const std::string in = input("a.b.mp3");
+    host.queue = {in};
+    host.sound = 0;
+    driver.StartConversion();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"toolbar off", "convert off", "timer1 on"}));
+    driver.onStartTimerTick();
+
+    EXPECT_EQ(runs(), (std::vector<std::string>{"-i | " + in, conversionOf(in, host.folder + "/a.b%05d.mp3", Mp3Options)}));
+    EXPECT_TRUE(host.queue.empty());
+    EXPECT_TRUE(exists(host.folder + "/a.b00002.mp3"));
+    EXPECT_TRUE(fs::is_directory(host.scratch));
+    EXPECT_EQ(fs::status(host.scratch).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(driver.totalSeconds(), 0);
+    // The probe's 65 seconds and the first progress line, 30 seconds.
+    EXPECT_EQ(host.count("caption 46.1%"), 1);
+    EXPECT_EQ(callsFrom("timer1 off"),
+              (std::vector<std::string>{"timer1 off", "caption Preparing Files...", "timer2 on", "timer2 off",
+                                        "caption 46.1%", "remove", "open " + host.folder, "sound", "dropzone",
+                                        "timer2 off", "convert on", "toolbar on", "width 0", "caption Done."}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(BatchDriverTest, FlacIsDecodedForTheProbeAndConvertedItself)
+{
+    const std::string in = input("x.FLAC");
+    host.queue = {in};
+    runBatch();
+    const std::string wav = host.scratch + "/tmp.wav";
+    EXPECT_EQ(runs(), (std::vector<std::string>{"-threads | 1 | -i | " + in + " | " + wav, "-i | " + wav,
+                                                conversionOf(in, host.folder + "/x%05d.mp3", Mp3Options)}));
+    EXPECT_FALSE(exists(wav));
+    EXPECT_EQ(host.caption, "Done.");
+    EXPECT_EQ(host.count("sound"), 0);
+}
+
+TEST_F(BatchDriverTest, StaleScratchWavIsDeletedBeforeTheProbe)
+{
+    fs::create_directories(host.scratch);
+    const std::string wav = host.scratch + "/tmp.wav";
+    test::writeFile(wav, "left from a crash");
+    bool staleAtConversion = true;
+    host.onCall = [&](const std::string& call) {
+        if (call == "timer2 off" && !host.queue.empty())
+            staleAtConversion = exists(wav);
+    };
+    host.queue = {input("a.mp3")};
+    runBatch();
+    EXPECT_FALSE(staleAtConversion);
+}
+
+TEST_F(BatchDriverTest, EntriesAddedDuringTheBatchAreConverted)
+{
+    const std::string a = input("a.mp3");
+    const std::string b = input("b.mp3");
+    host.queue = {a};
+    // Dropped while the first file converts.
+    pump.onPending = [&] {
+        if (host.count("timer2 off") == 1 && host.queue.size() == 1 && host.queue[0] == a)
+            host.queue.push_back(b);
+    };
+    runBatch();
+    const auto log = runs();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[1], conversionOf(a, host.folder + "/a%05d.mp3", Mp3Options));
+    EXPECT_EQ(log[3], conversionOf(b, host.folder + "/b%05d.mp3", Mp3Options));
+    EXPECT_TRUE(host.queue.empty());
+    EXPECT_EQ(host.count("open " + host.folder), 1);
+}
+
+TEST_F(BatchDriverTest, SettingsChangedDuringAFileApplyFromTheNextOne)
+{
+    host.queue = {input("a.mp3"), input("b.mp3")};
+    const std::string other = dir / "other";
+    pump.onPending = [&] {
+        if (host.count("timer2 off") == 1 && host.format == 0) {
+            host.format = 3;
+            host.folder = other;
+            fs::create_directories(other);
+        }
+    };
+    runBatch();
+    EXPECT_TRUE(exists(dir / "out/a00000.mp3"));
+    EXPECT_TRUE(exists(other + "/b00000.wav"));
+    EXPECT_FALSE(exists(dir / "out/b00000.wav"));
+    EXPECT_EQ(host.caption, "Done.");
+}
+
+TEST_F(BatchDriverTest, SplitTextThatCannotBeReadKeepsThePreviousFilesLength)
+{
+    host.queue = {input("a.mp3"), input("b.mp3")};
+    host.split = "45";
+    pump.onPending = [&] {
+        if (host.count("timer2 off") == 1)
+            host.split = "abc";
+    };
+    runBatch();
+    auto log = runs();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_NE(log[3].find("-segment_time | 45 |"), std::string::npos) << log[3];
+
+    // A new batch starts from 0, which does not split.
+    pump.onPending = nullptr;
+    host.queue = {input("c.mp3")};
+    runBatch();
+    log = runs();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_NE(log[5].find("-segment_time | 2147483647 |"), std::string::npos) << log[5];
+    EXPECT_TRUE(exists(dir / "out/c00000.mp3"));
+    EXPECT_FALSE(exists(dir / "out/c00001.mp3"));
+}
+
+TEST_F(BatchDriverTest, StrayConverterIsEndedWhenAFileIsPrepared)
+{
+    fs::create_directories(dir / "stray");
+    const std::string stray = dir / "stray/conv.exe";
+    fs::create_symlink(test::fakeConverterPath(), stray);
+    std::vector<std::string> args = {stray, "--script", "sleep", "30000"};
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, stray.c_str(), nullptr, nullptr, argv.data(), environ), 0);
+
+    host.queue = {input("a.mp3")};
+    runBatch();
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(host.caption, "Done.");
+}
+
+TEST_F(BatchDriverTest, FailedFilesAreReportedAfterTheEndSteps)
+{
+    setenv("FAKE_CONV_ERROR", "Invalid data found when processing input", 1);
+    setenv("FAKE_CONV_FAIL_MATCH", "bad", 1);
+    host.queue = {input("good.mp3")};
+    for (int i = 0; i < 11; ++i)
+        host.queue.push_back(input("bad" + std::to_string(i) + ".mp3"));
+    host.sound = 0;
+    runBatch();
+
+    EXPECT_TRUE(host.queue.empty());
+    std::string report = "11 files were not converted:\n";
+    for (int i = 0; i < 10; ++i)
+        report += "\nbad" + std::to_string(i) + ".mp3: Invalid data found when processing input";
+    report += "\nand 1 more";
+    EXPECT_EQ(callsFrom("open " + host.folder),
+              (std::vector<std::string>{"open " + host.folder, "sound", "dropzone", "timer2 off", "convert on",
+                                        "toolbar on", "width 0", "caption Done, 11 failed.",
+                                        "message warning Convert: " + report}));
+}
+
+struct FailureRow
+{
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> environment;
+    bool staleSegment; // a segment of the same name left from an earlier run
+    bool failed;
+};
+
+class BatchFailure : public BatchDriverTest, public testing::WithParamInterface<FailureRow>
+{
+};
+
+TEST_P(BatchFailure, IsCounted)
+{
+    for (const auto& [name, value] : GetParam().environment)
+        setenv(name, value, 1);
+    if (GetParam().staleSegment) {
+        fs::create_directories(host.folder);
+        test::writeFile(host.folder + "/a00000.mp3", "old");
+        // Older than anything this run writes, whatever the clock's grain.
+        fs::last_write_time(host.folder + "/a00000.mp3", fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+    host.queue = {input("a.mp3")};
+    runBatch();
+    EXPECT_EQ(host.caption, GetParam().failed ? "Done, 1 failed." : "Done.");
+    EXPECT_EQ(host.count("open " + host.folder), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchFailure,
+    testing::Values(FailureRow{"Converted", {}, false, false},
+                    FailureRow{"ConvertedOverAnEarlierRun", {}, true, false},
+                    FailureRow{"NonZeroExitDespiteOutput", {{"FAKE_CONV_EXIT", "1"}}, false, true},
+                    FailureRow{"NothingWrittenWithExitZero",
+                               {{"FAKE_CONV_ERROR", "Invalid data"}, {"FAKE_CONV_ERROR_EXIT", "0"}}, false, true},
+                    FailureRow{"OnlyAnEarlierRunsOutput",
+                               {{"FAKE_CONV_ERROR", "Invalid data"}, {"FAKE_CONV_ERROR_EXIT", "0"}}, true, true}),
+    [](const testing::TestParamInfo<FailureRow>& info) { return std::string(info.param.name); });
+
+TEST_F(BatchDriverTest, MissingConverterStopsTheBatchWithOneMessage)
+{
+    host.program = dir / "empty";
+    host.queue = {input("a.mp3"), input("b.flac")};
+    host.sound = 0;
+    runBatch();
+    EXPECT_EQ(messages, std::vector<std::string>{"File or command not found"});
+    EXPECT_EQ(host.queue.size(), 2u);
+    EXPECT_EQ(callsFrom("caption Preparing Files..."),
+              (std::vector<std::string>{"caption Preparing Files...", "timer2 on", "timer2 off", "convert on",
+                                        "toolbar on", "width 0", "caption Stopped."}));
+
+    // The same with a FLAC file at the head: its first pass is the run that cannot start.
+    messages.clear();
+    host.queue = {host.queue[1]};
+    runBatch();
+    EXPECT_EQ(messages, std::vector<std::string>{"File or command not found"});
+    EXPECT_EQ(host.queue.size(), 1u);
+    EXPECT_EQ(host.caption, "Stopped.");
+    EXPECT_EQ(host.count("sound") + host.count("dropzone"), 0);
+}
+
+TEST_F(BatchDriverTest, AnimationTickMovesTheBar)
+{
+    host.width = 5400;
+    driver.onAnimationTimerTick();
+    EXPECT_EQ(host.width, 101);
+    driver.onAnimationTimerTick();
+    EXPECT_EQ(host.width, 201);
+}
+
+} // namespace
+} // namespace brisquel

@@ -1,0 +1,88 @@
+#include "engine/converter_output.h"
+#include "engine/failure_report.h"
+
+#include <gtest/gtest.h>
+
+namespace brisquel {
+namespace {
+
+// Tails of the converter's own output for typical failures.
+struct ErrorRow
+{
+    const char* name;
+    std::string outputs;
+    std::string expected;
+};
+
+class ErrorLine : public testing::TestWithParam<ErrorRow>
+{
+};
+
+TEST_P(ErrorLine, IsTheMostTellingLine)
+{
+    EXPECT_EQ(ConverterErrorLine(GetParam().outputs), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ErrorLine,
+    testing::Values(
+        ErrorRow{"EncoderRefusesTheRate",
+                 "  Duration: 00:00:05.04, start: 0.025057, bitrate: 128 kb/s\n"
+                 "[mp3 @ 0x55ec3dd70000] Estimating duration from bitrate, this may be inaccurate\n"
+                 "Press [q] to stop, [?] for help\n"
+                 "[libmp3lame @ 0x55ec3dd732c0] Specified sample rate 12050 is not supported\n"
+                 "Error initializing output stream 0:0 -- Error while opening encoder for output stream #0:0 - "
+                 "maybe incorrect parameters such as bit_rate, rate, width or height\n"
+                 "Conversion failed!\n",
+                 "Specified sample rate 12050 is not supported"},
+        ErrorRow{"FolderMissing",
+                 "Press [q] to stop, [?] for help\n"
+                 "[segment @ 0x559123d64e40] Opening '/nonexist/a00000.mp3' for writing\n"
+                 "[segment @ 0x559123d64e40] Failed to open segment '/nonexist/a00000.mp3'\n"
+                 "Could not write header for output file #0 (incorrect codec parameters ?): No such file or directory\n"
+                 "Error initializing output stream 0:0 -- \n"
+                 "Conversion failed!\n",
+                 "Failed to open segment '/nonexist/a00000.mp3'"},
+        ErrorRow{"InputMissing", "  libpostproc    56.  6.100 / 56.  6.100\n/x/missing.mp3: No such file or directory\n",
+                 "/x/missing.mp3: No such file or directory"},
+        // A warning from before the last progress line is not why the run stopped.
+        ErrorRow{"AfterTheLastProgressLine",
+                 "[mp3 @ 0x1] Header missing\n"
+                 "size=     100kB time=00:00:05.00 bitrate= 128.0kbits/s speed=50x\r"
+                 "size=     200kB time=00:00:10.00 bitrate= 128.0kbits/s speed=50x\r"
+                 "Error writing trailer of /o/a00001.mp3: No space left on device\n"
+                 "Conversion failed!\n",
+                 "Error writing trailer of /o/a00001.mp3: No space left on device"},
+        ErrorRow{"NothingAfterProgressFallsBack",
+                 "[mp3 @ 0x1] Header missing\nsize=     100kB time=00:00:05.00 bitrate= 128.0kbits/s\r"
+                 "Conversion failed!\n",
+                 "Header missing"},
+        ErrorRow{"Silent", "", ""}, ErrorRow{"OnlyTheClosingLine", "Conversion failed!\r\n", ""}),
+    [](const testing::TestParamInfo<ErrorRow>& info) { return std::string(info.param.name); });
+
+TEST(FailureReport, Captions)
+{
+    EXPECT_EQ(DoneCaption(0), "Done.");
+    EXPECT_EQ(DoneCaption(1), "Done, 1 failed.");
+    EXPECT_EQ(DoneCaption(12), "Done, 12 failed.");
+}
+
+TEST(FailureReport, NamesTenThenCountsTheRest)
+{
+    std::vector<FailedFile> failed;
+    for (int i = 0; i < 12; ++i)
+        failed.push_back({"/music/f" + std::to_string(i) + ".mp3", i == 1 ? "" : "Invalid data"});
+    const std::string text = FailureReportText(failed);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "12 files were not converted:");
+    EXPECT_NE(text.find("\nf0.mp3: Invalid data\n"), std::string::npos);
+    EXPECT_NE(text.find("\nf1.mp3: no output was written\n"), std::string::npos);
+    EXPECT_NE(text.find("\nf9.mp3: Invalid data\nand 2 more"), std::string::npos);
+    EXPECT_EQ(text.find("f10.mp3"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("and 2 more"));
+
+    EXPECT_EQ(FailureReportText({{"/a/x.flac", "Specified sample rate 12050 is not supported"}}),
+              "1 file was not converted:\n\nx.flac: Specified sample rate 12050 is not supported");
+}
+
+} // namespace
+} // namespace brisquel

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "engine/batch_host.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brisquel::test {
+
+// The main window as the batch driver sees it, in plain members. Every change the driver
+// makes is logged in order ("timer2 on", "caption Done.", ...), and onCall lets a test act
+// at a given step.
+class FakeBatchHost : public BatchHost
+{
+public:
+    std::vector<std::string> queue;
+    int format = 0;
+    std::string bitrate = "128";
+    std::string rate = "44100";
+    int channel = 1;
+    std::string split = "30";
+    int unit = 0;
+    std::string folder;
+    int sound = 1;
+    int cutter = 0;
+    int cutLength = 0;
+    std::string program;
+    std::string scratch;
+
+    int width = 0;
+    std::string caption = "0%";
+    std::vector<std::string> calls;
+    std::function<void(const std::string& call)> onCall;
+
+    int queueCount() const override { return static_cast<int>(queue.size()); }
+    std::string queuePath(int index) const override { return queue.at(static_cast<std::size_t>(index)); }
+    void removeQueueHead() override
+    {
+        queue.erase(queue.begin());
+        log("remove");
+    }
+    int formatIndex() const override { return format; }
+    std::string bitrateText() const override { return bitrate; }
+    std::string rateText() const override { return rate; }
+    int channelIndex() const override { return channel; }
+    std::string splitText() const override { return split; }
+    int unitIndex() const override { return unit; }
+    std::string outputFolderText() const override { return folder; }
+    int soundReminder() const override { return sound; }
+    int musicCutter() const override { return cutter; }
+    int cutLengthSeconds() const override { return cutLength; }
+    std::string programFolder() const override { return program; }
+    std::string scratchFolder() const override { return scratch; }
+
+    void setProgressCaption(const std::string& text) override
+    {
+        caption = text;
+        log("caption " + text);
+    }
+    int progressWidth() const override { return width; }
+    void setProgressWidth(int twips) override
+    {
+        width = twips;
+        log("width " + std::to_string(twips));
+    }
+    void setAnimationTimer(bool on) override { log(on ? "timer2 on" : "timer2 off"); }
+    void setStartTimer(bool on) override
+    {
+        startTimer = on;
+        log(on ? "timer1 on" : "timer1 off");
+    }
+    void setToolbarEnabled(bool enabled) override { log(enabled ? "toolbar on" : "toolbar off"); }
+    void setConvertEnabled(bool enabled) override { log(enabled ? "convert on" : "convert off"); }
+    void openFolder(const std::string& path) override { log("open " + path); }
+    void playReminderSound() override { log("sound"); }
+    void showDropZone() override { log("dropzone"); }
+    void showMessage(MessageIcon icon, const std::string& title, const std::string& text) override
+    {
+        const char* name = icon == MessageIcon::Warning ? "warning" : icon == MessageIcon::Critical ? "critical" : "info";
+        log(std::string("message ") + name + " " + title + ": " + text);
+    }
+
+    bool startTimer = false;
+
+    int count(const std::string& call) const
+    {
+        int n = 0;
+        for (const std::string& c : calls)
+            n += c == call;
+        return n;
+    }
+
+private:
+    void log(const std::string& call)
+    {
+        calls.push_back(call);
+        if (onCall)
+            onCall(call);
+    }
+};
+
+} // namespace brisquel::test

@@ -1,0 +1,146 @@
+#include "process/process_list.h"
+
+#include "process_test_helpers.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace brisquel {
+namespace {
+
+using test::NamedProcess;
+using test::TempDir;
+
+const std::string kSleep = "/usr/bin/sleep";
+
+bool endedBySigkill(NamedProcess& process)
+{
+    int status = 0;
+    return process.waitEnded(5000, &status) && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST(IsProcessRunning, FindsANameWhateverItsCase)
+{
+    TempDir dir;
+    NamedProcess upper(dir.path(), "CONV.EXE", kSleep, {"30"});
+    EXPECT_TRUE(IsProcessRunning("conv.exe"));
+    EXPECT_TRUE(IsProcessRunning("Conv.Exe"));
+    EXPECT_FALSE(IsProcessRunning("conv"));
+    EXPECT_FALSE(IsProcessRunning("onv.exe"));
+    EXPECT_FALSE(IsProcessRunning(""));
+}
+
+TEST(IsProcessRunning, AZombieHasEnded)
+{
+    TempDir dir;
+    NamedProcess quick(dir.path(), "conv.exe", "/usr/bin/true", {});
+    // Not reaped on purpose: the process stays in the list as a zombie.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (test::processState(quick.pid()) != 'Z' && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_EQ(test::processState(quick.pid()), 'Z');
+    EXPECT_FALSE(IsProcessRunning("conv.exe"));
+}
+
+// The kernel keeps 15 characters of a name; the full name still decides.
+TEST(IsProcessRunning, ComparesALongNameWhole)
+{
+    TempDir dir;
+    NamedProcess longName(dir.path(), "brisquel-long-converter.exe", kSleep, {"30"});
+    EXPECT_TRUE(IsProcessRunning("brisquel-long-converter.exe"));
+    EXPECT_TRUE(IsProcessRunning("BRISQUEL-LONG-CONVERTER.EXE"));
+    EXPECT_FALSE(IsProcessRunning("brisquel-long-c"));
+    EXPECT_FALSE(IsProcessRunning("brisquel-long-converter"));
+}
+
+TEST(KillProcessByName, EndsEveryWholeNameMatchAndNothingElse)
+{
+    TempDir dir;
+    NamedProcess lower(dir.path(), "conv.exe", kSleep, {"30"});
+    NamedProcess upper(dir.path(), "CONV.EXE", kSleep, {"30"});
+    NamedProcess backup(dir.path(), "conv.exe.bak", kSleep, {"30"});
+    NamedProcess prefixed(dir.path(), "myconv.exe", kSleep, {"30"});
+
+    KillProcessByName("conv.exe");
+
+    EXPECT_TRUE(endedBySigkill(lower));
+    EXPECT_TRUE(endedBySigkill(upper));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(backup.hasExited());
+    EXPECT_FALSE(prefixed.hasExited());
+    EXPECT_TRUE(IsProcessRunning("conv.exe.bak"));
+    EXPECT_TRUE(IsProcessRunning("myconv.exe"));
+}
+
+TEST(KillProcessByName, WithNoMatchDoesNothing)
+{
+    TempDir dir;
+    NamedProcess other(dir.path(), "myconv.exe", kSleep, {"30"});
+    KillProcessByName("brisquel-none.exe");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(other.hasExited());
+}
+
+TEST(KillProcessByName, SparesThisProgram)
+{
+    char own[17] = {};
+    prctl(PR_GET_NAME, own);
+    prctl(PR_SET_NAME, "brisquel-self");
+    KillProcessByName("brisquel-self");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    prctl(PR_SET_NAME, own);
+    SUCCEED() << "still running";
+}
+
+// An unprivileged killer meets a process it may not signal: it goes on and ends the others.
+TEST(KillProcessByName, SkipsAProcessItMayNotSignal)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root, to own a process that an unprivileged killer cannot end";
+    TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec
+                                                 | std::filesystem::perms::group_exec);
+    NamedProcess privileged(dir.path(), "conv.exe", kSleep, {"30"});
+
+    const std::string link = dir / "conv.exe";
+    const pid_t unprivileged = fork();
+    if (unprivileged == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(1);
+        execl(link.c_str(), "conv.exe", "30", static_cast<char*>(nullptr));
+        _exit(1);
+    }
+    ASSERT_GT(unprivileged, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (test::readFile("/proc/" + std::to_string(unprivileged) + "/comm") != "conv.exe\n"
+           && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    const pid_t killer = fork();
+    if (killer == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(1);
+        KillProcessByName("conv.exe");
+        _exit(0);
+    }
+    ASSERT_GT(killer, 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(killer, &status, 0), killer);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    ASSERT_EQ(waitpid(unprivileged, &status, 0), unprivileged);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(privileged.hasExited());
+}
+
+} // namespace
+} // namespace brisquel
