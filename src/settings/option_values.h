@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+namespace brisquel {
+
+// The options of the options dialog, shared by the dialog, the batch driver and the
+// progress monitor. All are 0 until options.ini is loaded.
+extern std::int16_t SoundReminder;   // 0 = on; anything else (1, or -1 for no choice) = off
+extern std::int16_t MusicCutter;     // 0 = off
+extern std::int32_t CutStartSeconds;
+extern std::int32_t CutLengthSeconds;
+
+} // namespace brisquel
