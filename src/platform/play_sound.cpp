@@ -1,6 +1,7 @@
 #include "platform/play_sound.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>

@@ -54,7 +54,10 @@ std::optional<Desktop::FileAnswer> runFileDialog(QWidget* owner, const Desktop::
 
 void QtDesktop::showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text)
 {
-    QMessageBox box(messageIcon(icon), title, text, QMessageBox::Ok, owner);
+    // The texts keep CR LF line ends; a Qt label breaks at LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(messageIcon(icon), title, shown, QMessageBox::Ok, owner);
     box.exec();
 }
 

@@ -219,6 +219,8 @@ void frmMain::load()
     LoadSetupFile(m_context.settingsFolder, *m_panel, m_context.defaultOutputFolder);
     setWindowTitle(QStringLiteral("Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
     m_lblWeb->setText(QStringLiteral("Brisquel - ") + QString::fromLatin1(WebSiteName));
+    // The caption is the maker's, of any length: the label grows to the right to show it.
+    m_lblWeb->resize(std::max(m_lblWeb->width(), m_lblWeb->sizeHint().width()), m_lblWeb->height());
     m_pump.ProcessPending();
     LoadOptionsFile(m_context.settingsFolder);
     const ScreenScale scale = screenScale(*this);
@@ -394,6 +396,7 @@ std::string frmMain::scratchFolder() const { return m_context.scratchFolder; }
 void frmMain::setProgressCaption(const std::string& text)
 {
     m_lblPB->setText(QString::fromStdString(text));
+    emit progressCaptionChanged(m_lblPB->text());
 }
 
 int frmMain::progressWidth() const

@@ -72,6 +72,8 @@ public:
     void showMessage(MessageIcon icon, const std::string& title, const std::string& text) override;
 
 signals:
+    // lblPB shows a new caption.
+    void progressCaptionChanged(const QString& caption);
     // Timer3 has made the window layered and centred it.
     void revealed();
     // The unload step is done; the program ends now. `batchRunning` tells that the window

@@ -6,7 +6,8 @@ namespace brisquel {
 
 MainWindowContext MainWindowContext::forThisProgram(Desktop& desktop)
 {
-    return {programFolder(), scratchFolder(), settingsFolder(), defaultOutputFolder(), &desktop};
+    return {brisquel::programFolder(), brisquel::scratchFolder(), brisquel::settingsFolder(),
+            brisquel::defaultOutputFolder(), &desktop};
 }
 
 } // namespace brisquel

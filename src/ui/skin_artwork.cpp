@@ -318,23 +318,23 @@ void paintConvertButton(QPainter& p, const QRectF& area, bool hot)
     p.drawRoundedRect(face.translated(0, hot ? 2.5 : 1.5), 12, 12);
     p.setBrush(hot ? AccentHot : Accent);
     p.drawRoundedRect(face, 12, 12);
-    const QPointF c(face.left() + 38, face.center().y());
+    const QPointF c(face.left() + 33, face.center().y());
     p.setBrush(Card);
-    p.drawEllipse(c, 20, 20);
+    p.drawEllipse(c, 18, 18);
     p.setBrush(hot ? AccentHot : Accent);
-    QPolygonF play({c + QPointF(-6, -9.5), c + QPointF(10, 0), c + QPointF(-6, 9.5)});
+    QPolygonF play({c + QPointF(-5, -8.5), c + QPointF(9, 0), c + QPointF(-5, 8.5)});
     QPainterPath triangle;
     triangle.addPolygon(play);
     triangle.closeSubpath();
     p.setPen(QPen(hot ? AccentHot : Accent, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(triangle);
     p.setPen(Card);
-    p.setFont(skinFont(18, QFont::Bold));
-    p.drawText(QRectF(c.x() + 26, face.top(), face.right() - c.x() - 30, face.height() - 14),
+    p.setFont(skinFont(16, QFont::Bold));
+    p.drawText(QRectF(c.x() + 26, face.top(), face.right() - c.x() - 26, face.height() - 14),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("START NOW!"));
     p.setFont(skinFont(10));
     p.setPen(QColor(0xDC, 0xE8, 0xFF));
-    p.drawText(QRectF(c.x() + 27, face.center().y() + 4, face.right() - c.x() - 30, 18),
+    p.drawText(QRectF(c.x() + 27, face.center().y() + 4, face.right() - c.x() - 27, 18),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Convert and split"));
 }
 
