@@ -14,10 +14,9 @@ void MakeWindowLayered(QWidget& window, const QImage& picture, QRgb key)
     QImage sampled = picture.size() == logical ? picture
                                                : picture.scaled(logical, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     sampled = sampled.convertToFormat(QImage::Format_RGB32);
-    QRegion shown(window.rect());
+    // The bitmap's set pixels are those of any other colour: they are what is shown.
     const QImage keyed = sampled.createMaskFromColor(key | 0xff000000u, Qt::MaskInColor);
-    shown -= QRegion(QBitmap::fromImage(keyed));
-    window.setMask(shown);
+    window.setMask(QRegion(window.rect()) & QRegion(QBitmap::fromImage(keyed)));
 }
 
 } // namespace brisquel
