@@ -310,11 +310,18 @@ bool frmMain::beginBackgroundDrag(QMouseEvent* event)
         m_systemDrag = true;
         return true;
     }
-    // Without a window manager that moves windows, follow the pointer ourselves.
+    // Without a window manager that moves windows, follow the pointer ourselves, from
+    // where the button went down.
     m_manualDrag = true;
-    m_dragOffset = event->globalPosition().toPoint() - pos();
     grabMouse();
+    move(event->globalPosition().toPoint() - m_dragOffset);
     return true;
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragOffset = event->globalPosition().toPoint() - pos();
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 // Single instance and the colour key, on real lock files and real widgets.
 #include "platform/make_window_layered.h"
+#include "platform/play_sound.h"
 #include "platform/single_instance.h"
 #include "test_support.h"
 #include "ui/skin_artwork.h"
@@ -50,6 +51,14 @@ TEST(MakeWindowLayeredTest, TheSkinHidesNothingAtEitherDensity)
         MakeWindowLayered(window, art.skin.toImage(), qRgb(255, 0, 255));
         EXPECT_EQ(window.mask(), QRegion(window.rect())) << "ratio " << ratio;
     }
+}
+
+// Under CI there is no sound device: the reminder must fall back to the beep and return.
+TEST(PlaySoundTest, ReturnsWithOrWithoutASoundDevice)
+{
+    playSoundToEnd(QString::fromStdString(test::binFolder() + "/sound.wav"));
+    playSoundToEnd(QStringLiteral("/nonexistent/sound.wav"));
+    SUCCEED();
 }
 
 } // namespace

@@ -103,8 +103,14 @@ TEST_F(MainWindowTest, TheTabOrderRunsThroughThePanel)
 {
     auto w = start();
     const char* order[] = {"cmbUnit", "cmbOF", "cmbBR", "cmbR", "cmbChannel", "txtPath", "cmdBrowse", "LV", "txtSplit"};
+    auto nextStop = [](QWidget* from) {
+        QWidget* next = from->nextInFocusChain();
+        while ((next->focusPolicy() & Qt::TabFocus) == 0 || next->parentWidget() != from->parentWidget())
+            next = next->nextInFocusChain();
+        return next;
+    };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        EXPECT_EQ(control<QWidget>(*w, order[i])->nextInFocusChain(), control<QWidget>(*w, order[i + 1])) << order[i];
+        EXPECT_EQ(nextStop(control<QWidget>(*w, order[i]))->objectName(), order[i + 1]) << order[i];
     EXPECT_EQ(control<QWidget>(*w, "txtSplit")->toolTip(), "Split Time Unit");
     EXPECT_EQ(control<QWidget>(*w, "cmbChannel")->toolTip(), "MP3 Audio Channel(Stereo or Mono)");
     EXPECT_EQ(control<QWidget>(*w, "txtPath")->toolTip(), "Select a Folder to Output");
@@ -157,14 +163,15 @@ TEST_F(MainWindowTest, HoverLightsOneToolbarImageAndThePressOrTheBackgroundClear
 TEST_F(MainWindowTest, ADragOnTheBackgroundMovesTheWindowAndClearsTheLightsWhenItEnds)
 {
     auto w = start();
-    moveTo(*w, centreOf(layout::Toolbar[2]));
     const QPoint from(690, 440);
     const QPoint before = w->pos();
     QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, from);
+    // A light that is on when the drag starts stays on until it ends.
+    control<HotImage>(*w, "imgToolbar2")->light();
     QTest::mouseMove(w->windowHandle(), from + QPoint(30, 20));
-    EXPECT_TRUE(control<HotImage>(*w, "imgToolbar2")->isLit()) << "the light stays while the window is dragged";
+    EXPECT_TRUE(control<HotImage>(*w, "imgToolbar2")->isLit());
+    EXPECT_EQ(w->pos(), before + QPoint(30, 20));
     QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, from + QPoint(30, 20));
-    EXPECT_NE(w->pos(), before);
     EXPECT_FALSE(control<HotImage>(*w, "imgToolbar2")->isLit());
 }
 
