@@ -16,7 +16,12 @@ void MakeWindowLayered(QWidget& window, const QImage& picture, QRgb key)
     sampled = sampled.convertToFormat(QImage::Format_RGB32);
     // The bitmap's set pixels are those of any other colour: they are what is shown.
     const QImage keyed = sampled.createMaskFromColor(key | 0xff000000u, Qt::MaskInColor);
-    window.setMask(QRegion(window.rect()) & QRegion(QBitmap::fromImage(keyed)));
+    const QRegion shown = QRegion(window.rect()) & QRegion(QBitmap::fromImage(keyed));
+    // Nothing to leave out: no mask, which every platform supports.
+    if (shown == QRegion(window.rect()))
+        window.clearMask();
+    else
+        window.setMask(shown);
 }
 
 } // namespace brisquel

@@ -49,7 +49,7 @@ TEST(MakeWindowLayeredTest, TheSkinHidesNothingAtEitherDensity)
         QWidget window;
         window.setFixedSize(699, 454);
         MakeWindowLayered(window, art.skin.toImage(), qRgb(255, 0, 255));
-        EXPECT_EQ(window.mask(), QRegion(window.rect())) << "ratio " << ratio;
+        EXPECT_TRUE(window.mask().isEmpty()) << "ratio " << ratio;
     }
 }
 
