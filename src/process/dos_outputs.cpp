@@ -175,6 +175,16 @@ void DOSOutputs::reapChildren()
     }
 }
 
+// The child takes its image name only late in its exec, after posix_spawn has returned; until
+// then the process list shows it under this program's name. So the own child, while it lives,
+// counts under the name of the file it was started from, as the system will show it.
+bool DOSOutputs::latestChildRunsAs(const std::string& imageName)
+{
+    reapChildren();
+    return std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end()
+           && IsSameImageName(m_latestImageName, imageName);
+}
+
 std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
 {
     if (!commandLine.empty())
@@ -199,13 +209,15 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     // when the size query fails.
     fcntl(readEnd.get(), F_SETFL, fcntl(readEnd.get(), F_GETFL) | O_NONBLOCK);
 
-    const pid_t child = startChild(SplitCommandLine(m_commandLine), writeEnd.get());
+    const std::vector<std::string> arguments = SplitCommandLine(m_commandLine);
+    const pid_t child = startChild(arguments, writeEnd.get());
     if (child < 0) {
         showMessage("File or command not found");
         return {};
     }
     writeEnd.reset();
     m_latestChild = child;
+    m_latestImageName = arguments.front().substr(arguments.front().rfind('/') + 1);
     m_unreaped.push_back(child);
     m_exitCode = -1;
     m_outputs.clear();
@@ -250,11 +262,11 @@ void DOSOutputs::poll(int readEnd)
             m_outputs += chunk;
             if (ReceiveOutputs)
                 ReceiveOutputs(chunk);
-        } else if (!IsProcessRunning(WatchedImageName)) {
-            // The end goes by image name, not by the own child: any process of that name
-            // keeps the run polling. A child that wrote its last lines and ended between
-            // the query and the scan has left them in the pipe: ask once more, or they
-            // would be lost.
+        } else if (!latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
+            // The end goes by image name, not by the own child's exit: any process of that
+            // name keeps the run polling. A child that wrote its last lines and ended
+            // between the query and the scan has left them in the pipe: ask once more, or
+            // they would be lost.
             last = !bytesWaiting(readEnd);
         }
 

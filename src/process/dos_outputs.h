@@ -45,6 +45,7 @@ private:
     void poll(int readEnd);
     // Collects the status of every own child that has ended, without waiting.
     void reapChildren();
+    bool latestChildRunsAs(const std::string& imageName);
 
     EventPump& m_pump;
     MessageSink m_messages;
@@ -52,6 +53,7 @@ private:
     std::string m_outputs;
     int m_exitCode = -1;
     pid_t m_latestChild = -1;
+    std::string m_latestImageName;
     // Own children not reaped yet: a run may end (by image name) before its child does.
     std::vector<pid_t> m_unreaped;
 };

@@ -118,6 +118,11 @@ std::vector<ProcessEntry> snapshot()
 
 } // namespace
 
+bool IsSameImageName(std::string_view a, std::string_view b)
+{
+    return lowered(a) == lowered(b);
+}
+
 bool IsProcessRunning(const std::string& name)
 {
     const std::string wanted = lowered(name);

@@ -48,14 +48,16 @@ public:
     const char* failure = nullptr;
 };
 
-// Scripted runs go to the fake converter through a link named conv.exe, so they are
-// watched by name like the real converter.
+// Scripted runs go to the fake converter through a link of a private name, watched by that
+// name: a conv.exe of another test run on the machine would keep these runs polling. The
+// real converter's test goes by conv.exe.
 class DOSOutputsTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        WatchedImageName = "conv.exe";
+        std::filesystem::create_symlink(test::fakeConverterPath(), conv);
+        WatchedImageName = name;
         runner.ReceiveOutputs = [this](const std::string& chunk) {
             chunks.push_back(chunk);
             events.push_back("chunk");
@@ -83,7 +85,8 @@ protected:
     }
 
     TempDir dir;
-    std::string conv = test::makeFakeProgramFolder(dir.path()) + "/data/conv.exe";
+    std::string name = test::privateImageName();
+    std::string conv = dir / name;
     TestPump pump;
     std::vector<std::string> messages;
     DOSOutputs runner{pump, [this](const std::string& text) { messages.push_back(text); }};
@@ -157,13 +160,14 @@ TEST_F(DOSOutputsTest, StandardOutputAndErrorShareOnePipe)
 
 TEST_F(DOSOutputsTest, AnotherProcessOfTheWatchedNameKeepsAFinishedRunPolling)
 {
-    test::NamedProcess other(dir.path(), "conv.exe", test::fakeConverterPath(), {"--script", "sleep", "700"});
+    TempDir otherDir;
+    test::NamedProcess other(otherDir.path(), name, test::fakeConverterPath(), {"--script", "sleep", "700"});
     const auto start = Clock::now();
     runner.ExecuteCommand(script({"out", "done", "exit", "0"}));
     const auto elapsed = Clock::now() - start;
 
     EXPECT_GE(elapsed, std::chrono::milliseconds(650));
-    EXPECT_TRUE(other.hasExited()) << "the run ended while the other conv.exe ran";
+    EXPECT_TRUE(other.hasExited()) << "the run ended while the other process of its name ran";
     EXPECT_EQ(runner.Outputs(), "done");
     EXPECT_EQ(overs, 1);
     // The own child ended long before the run: its status was kept.
@@ -233,7 +237,7 @@ TEST_F(DOSOutputsTest, ExitCodeIsTheChildsStatusOrUnknown)
     bool killed = false;
     pump.onPending = [&] {
         for (const test::ChildInfo& child : test::liveChildren()) {
-            if (child.comm == "conv.exe" && !killed)
+            if (child.comm == name && !killed)
                 killed = kill(child.pid, SIGKILL) == 0;
         }
     };
@@ -324,6 +328,7 @@ TEST_F(DOSOutputsTest, AHandlerCanRunAnotherRunnerInsideAPoll)
 TEST_F(DOSOutputsTest, RunsTheRealConverterUnderItsWatchedName)
 {
     const std::string converter = test::binFolder() + "/data/conv.exe";
+    WatchedImageName = "conv.exe";
     const std::string tone = dir / "tone 1.wav";
     std::vector<std::string> names;
     pump.onPending = [&] {
@@ -335,8 +340,8 @@ TEST_F(DOSOutputsTest, RunsTheRealConverterUnderItsWatchedName)
                           + QuoteArgument(tone));
     EXPECT_EQ(runner.ExitCode(), 0) << runner.Outputs();
     ASSERT_FALSE(names.empty());
-    for (const std::string& name : names)
-        EXPECT_EQ(name, "conv.exe");
+    for (const std::string& comm : names)
+        EXPECT_EQ(comm, "conv.exe");
 
     const std::string probe = runner.ExecuteCommand(QuoteArgument(converter) + " -i " + QuoteArgument(tone));
     EXPECT_NE(probe.find("Duration: 00:00:01.00, "), std::string::npos) << probe;

@@ -30,37 +30,42 @@ bool endedBySigkill(NamedProcess& process)
 TEST(IsProcessRunning, FindsANameWhateverItsCase)
 {
     TempDir dir;
-    NamedProcess upper(dir.path(), "CONV.EXE", kSleep, {"30"});
-    EXPECT_TRUE(IsProcessRunning("conv.exe"));
-    EXPECT_TRUE(IsProcessRunning("Conv.Exe"));
-    EXPECT_FALSE(IsProcessRunning("conv"));
-    EXPECT_FALSE(IsProcessRunning("onv.exe"));
+    const std::string name = test::privateImageName(".exe"); // bq<pid>.exe
+    NamedProcess upper(dir.path(), test::privateImageName(".EXE"), kSleep, {"30"});
+    EXPECT_TRUE(IsProcessRunning(name));
+    EXPECT_TRUE(IsProcessRunning("BQ" + name.substr(2)));
+    EXPECT_FALSE(IsProcessRunning(test::privateImageName("")));
+    EXPECT_FALSE(IsProcessRunning(name.substr(1)));
     EXPECT_FALSE(IsProcessRunning(""));
 }
 
 TEST(IsProcessRunning, AZombieHasEnded)
 {
     TempDir dir;
-    NamedProcess quick(dir.path(), "conv.exe", "/usr/bin/true", {});
+    const std::string name = test::privateImageName();
+    NamedProcess quick(dir.path(), name, "/usr/bin/true", {});
     // Not reaped on purpose: the process stays in the list as a zombie.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (test::processState(quick.pid()) != 'Z' && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     ASSERT_EQ(test::processState(quick.pid()), 'Z');
-    EXPECT_FALSE(IsProcessRunning("conv.exe"));
+    EXPECT_FALSE(IsProcessRunning(name));
 }
 
 // The kernel keeps 15 characters of a name; the full name still decides.
 TEST(IsProcessRunning, ComparesALongNameWhole)
 {
     TempDir dir;
-    NamedProcess longName(dir.path(), "brisquel-long-converter.exe", kSleep, {"30"});
-    EXPECT_TRUE(IsProcessRunning("brisquel-long-converter.exe"));
-    EXPECT_TRUE(IsProcessRunning("BRISQUEL-LONG-CONVERTER.EXE"));
-    EXPECT_FALSE(IsProcessRunning("brisquel-long-c"));
-    EXPECT_FALSE(IsProcessRunning("brisquel-long-converter"));
+    const std::string name = test::privateImageName("-long-converter.exe");
+    ASSERT_GT(name.size(), 15u);
+    NamedProcess longName(dir.path(), name, kSleep, {"30"});
+    EXPECT_TRUE(IsProcessRunning(name));
+    EXPECT_TRUE(IsProcessRunning("BQ" + name.substr(2)));
+    EXPECT_FALSE(IsProcessRunning(name.substr(0, 15)));
+    EXPECT_FALSE(IsProcessRunning(name.substr(0, name.size() - 4)));
 }
 
+// Ends conv.exe processes of anyone on the machine, as the program does.
 TEST(KillProcessByName, EndsEveryWholeNameMatchAndNothingElse)
 {
     TempDir dir;
@@ -108,19 +113,20 @@ TEST(KillProcessByName, SkipsAProcessItMayNotSignal)
     TempDir dir;
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec
                                                  | std::filesystem::perms::group_exec);
-    NamedProcess privileged(dir.path(), "conv.exe", kSleep, {"30"});
+    const std::string name = test::privateImageName();
+    NamedProcess privileged(dir.path(), name, kSleep, {"30"});
 
-    const std::string link = dir / "conv.exe";
+    const std::string link = dir / name;
     const pid_t unprivileged = fork();
     if (unprivileged == 0) {
         if (setgid(65534) != 0 || setuid(65534) != 0)
             _exit(1);
-        execl(link.c_str(), "conv.exe", "30", static_cast<char*>(nullptr));
+        execl(link.c_str(), name.c_str(), "30", static_cast<char*>(nullptr));
         _exit(1);
     }
     ASSERT_GT(unprivileged, 0);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (test::readFile("/proc/" + std::to_string(unprivileged) + "/comm") != "conv.exe\n"
+    while (test::readFile("/proc/" + std::to_string(unprivileged) + "/comm") != name + "\n"
            && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
@@ -128,7 +134,7 @@ TEST(KillProcessByName, SkipsAProcessItMayNotSignal)
     if (killer == 0) {
         if (setgid(65534) != 0 || setuid(65534) != 0)
             _exit(1);
-        KillProcessByName("conv.exe");
+        KillProcessByName(name);
         _exit(0);
     }
     ASSERT_GT(killer, 0);

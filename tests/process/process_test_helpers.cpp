@@ -35,6 +35,12 @@ NamedProcess::NamedProcess(const std::string& folder, const std::string& name, c
     argv.push_back(nullptr);
     if (posix_spawn(&m_pid, link.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
         throw std::runtime_error("cannot start " + link);
+    // The name is set late in the exec, after posix_spawn has returned: wait for it, so
+    // that a test sees the process under its name from the start.
+    const std::string comm = name.substr(0, 15) + "\n";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (readFile("/proc/" + std::to_string(m_pid) + "/comm") != comm && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 NamedProcess::~NamedProcess()
@@ -67,6 +73,11 @@ bool NamedProcess::hasExited() const
 {
     const char state = processState(m_pid);
     return m_reaped || state == 0 || state == 'Z' || state == 'X';
+}
+
+std::string privateImageName(const std::string& tail)
+{
+    return "bq" + std::to_string(getpid()) + tail;
 }
 
 namespace {

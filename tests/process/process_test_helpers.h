@@ -28,6 +28,11 @@ private:
     bool m_reaped = false;
 };
 
+// An image name that no other program on the machine uses: "bq" + this process's id + `tail`
+// ("bq4242.exe" for ".exe"). The end of a run and the process list go by name system-wide,
+// and other test runs may start or end processes named conv.exe at any moment.
+std::string privateImageName(const std::string& tail = ".exe");
+
 // The state letter of /proc/PID/stat ('R', 'S', 'Z', ...), 0 when the process is gone.
 char processState(pid_t pid);
 
