@@ -1,0 +1,124 @@
+// Converts N generated 3-minute inputs through the batch driver, and the same conversion
+// command lines run directly one after another, and prints both times and their ratio.
+// Usage: engine_bench [N] (default 3)
+#include "engine/batch_driver.h"
+#include "engine/command_lines.h"
+#include "fake_batch_host.h"
+#include "process/command_line.h"
+#include "test_support.h"
+
+#include <chrono>
+#include <filesystem>
+#include <filesystem>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+using namespace brisquel;
+using Clock = std::chrono::steady_clock;
+
+// Starts the split command line with its output thrown away and waits for it.
+bool runDirect(const std::string& commandLine)
+{
+    std::vector<std::string> args = SplitCommandLine(commandLine);
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    pid_t pid = -1;
+    const int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return started == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+void measure(const char* title, const std::vector<std::string>& inputs, const std::string& outputFolder,
+             const std::string& scratch)
+{
+    test::FakeBatchHost host;
+    host.program = test::binFolder();
+    host.scratch = scratch;
+    host.folder = outputFolder;
+
+    std::vector<std::string> commands;
+    for (const std::string& input : inputs) {
+        ConversionSettings settings;
+        settings.programFolder = host.program;
+        settings.input = input;
+        settings.outputFolder = OutputFolder(host.folder);
+        settings.bitrateText = host.bitrate;
+        settings.rateText = host.rate;
+        settings.channelIndex = host.channel;
+        settings.splitSeconds = 30;
+        commands.push_back(ConversionCommandLine(settings));
+    }
+
+    std::filesystem::create_directories(host.folder);
+    const auto timeDirect = [&] {
+        const auto start = Clock::now();
+        for (const std::string& command : commands) {
+            if (!runDirect(command))
+                std::fprintf(stderr, "direct run failed: %s\n", command.c_str());
+        }
+        return seconds(Clock::now() - start);
+    };
+    test::SleepPump pump;
+    BatchDriver driver(host, pump, [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
+    const auto timeDriver = [&] {
+        host.queue = inputs;
+        const auto start = Clock::now();
+        driver.StartConversion();
+        driver.onStartTimerTick();
+        if (host.caption != "Done.")
+            std::fprintf(stderr, "driver ended with \"%s\"\n", host.caption.c_str());
+        return seconds(Clock::now() - start);
+    };
+    // Direct, driver, driver, direct: a load that drifts during the run weighs on both alike.
+    double direct = timeDirect();
+    double viaDriver = timeDriver();
+    viaDriver += timeDriver();
+    direct += timeDirect();
+
+    std::printf("%-12s %zu files (mean of 2): driver %.2f s, direct %.2f s, ratio driver / direct %.3f\n", title, inputs.size(),
+                viaDriver / 2, direct / 2, viaDriver / direct);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    test::TempDir dir;
+    const std::string converter = test::binFolder() + "/data/conv.exe";
+    std::vector<std::string> mp3, flac;
+    for (int i = 0; i < count; ++i) {
+        const std::string tone = "sine=frequency=" + std::to_string(300 + 50 * i) + ":duration=180";
+        for (const char* ext : {".mp3", ".flac"}) {
+            const std::string path = dir / ("in" + std::to_string(i) + ext);
+            if (!runDirect(QuoteArgument(converter) + " -f lavfi -i " + tone + " -y " + QuoteArgument(path))) {
+                std::fprintf(stderr, "cannot make %s\n", path.c_str());
+                return 1;
+            }
+            (std::string(ext) == ".mp3" ? mp3 : flac).push_back(path);
+        }
+    }
+    measure("MP3 to MP3", mp3, dir / "out-mp3", dir / "scratch");
+    measure("FLAC to MP3", flac, dir / "out-flac", dir / "scratch");
+    return 0;
+}
