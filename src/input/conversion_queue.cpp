@@ -40,7 +40,12 @@ int ConversionQueue::append(const std::vector<QueueEntry>& entries)
 
 bool ConversionQueue::append(const QueueEntry& entry)
 {
-    return append(std::vector<QueueEntry> {entry}) == 0;
+    if (count() >= MaxEntries)
+        return false;
+    m_entries.push_back({entry, m_nextSerial++});
+    if (entriesInserted)
+        entriesInserted(count() - 1, count() - 1);
+    return true;
 }
 
 void ConversionQueue::removeAt(int index)

@@ -1,5 +1,6 @@
 #include "input/queue_path.h"
 
+#include "input/file_io.h"
 #include "input/get_file.h"
 #include "input/scratch_folder.h"
 #include "input/utf8_text.h"
@@ -9,7 +10,6 @@
 #include <climits>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brisquel {
@@ -26,41 +26,17 @@ std::string dateTimeName(const std::tm& now)
     return text;
 }
 
-// A regular file open for reading, or -1. Opening without blocking keeps a pipe or device
-// that stands where a file was expected from stalling the window.
-int openSource(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 bool copyAll(int from, int to)
 {
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(from, buffer, sizeof buffer);
-        if (got == 0)
-            return true;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return got == 0;
+        if (!writeAll(to, std::string_view(buffer, static_cast<std::size_t>(got))))
             return false;
-        }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(to, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            if (put <= 0)
-                return false;
-            done += put;
-        }
     }
 }
 
@@ -90,7 +66,7 @@ std::string queuePath(const std::string& path, const IntakeContext& context)
     const std::string base = safeBaseName(path, context.codePage, context.localTime());
     createScratchFolder(context.scratchFolder);
 
-    const int source = openSource(path);
+    const int source = openRegularFile(path);
     std::string target;
     for (int n = 1; n <= MaxCopyNumber; ++n) {
         target = context.scratchFolder + PathSeparator + copyName(base, n);

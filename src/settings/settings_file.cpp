@@ -1,5 +1,7 @@
 #include "settings/settings_file.h"
 
+#include "input/file_io.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -7,34 +9,12 @@
 #include <unistd.h>
 
 namespace brisquel {
-namespace {
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
-} // namespace
 
 std::optional<std::string> readSettingsFile(const std::string& path)
 {
-    // Without blocking, a pipe under the settings file's name cannot hang the start.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = openRegularFile(path);
     if (fd < 0)
         return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
     std::string bytes(MaxSettingsFileBytes, '\0');
     std::size_t filled = 0;
     while (filled < bytes.size()) {

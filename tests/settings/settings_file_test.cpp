@@ -68,9 +68,15 @@ TEST(SettingsFileTest, AFailedSaveLeavesTheOldFileAsItWas)
     }
     EXPECT_EQ(test::readFile(path), OldBytes);
     EXPECT_EQ(names(dir.path()), std::vector<std::string> {"setup.ini"});
+}
 
+TEST(SettingsFileTest, ASaveIntoAReadOnlyFolderLeavesTheOldFile)
+{
     if (geteuid() == 0)
         GTEST_SKIP() << "root may write into a read-only folder";
+    test::TempDir dir;
+    const std::string path = dir / "setup.ini";
+    ASSERT_TRUE(writeSettingsFile(path, OldBytes));
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(writeSettingsFile(path, NewBytes));
     fs::permissions(dir.path(), fs::perms::owner_all);
