@@ -264,7 +264,7 @@ void frmMain::closeEvent(QCloseEvent* event)
     const bool running = m_driver && m_driver->isRunning();
     // A converter that still runs would hold the scratch files open and outlive the window.
     if (running)
-        KillProcessByName("conv.exe");
+        KillProcessByName(WatchedImageName);
     deleteScratchFiles();
     event->accept();
     emit unloaded(running);
