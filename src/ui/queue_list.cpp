@@ -23,6 +23,9 @@ QueueList::QueueList(ConversionQueue& queue, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTextElideMode(Qt::ElideMiddle);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setStyleSheet(QStringLiteral("QTreeWidget { background: white; }"
+                                 "QTreeWidget::item { height: 22px; padding-left: 6px; }"
+                                 "QTreeWidget::item:selected { background: #dbe7fd; color: #1e293b; }"));
     header()->setStretchLastSection(true);
     header()->resizeSection(0, layout::FileNameColumnWidth);
 
