@@ -1,12 +1,14 @@
+#include "platform/qt_desktop.h"
+#include "ui/brisquel_app.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Brisquel - Ver 1.0.0"));
-    window.setFixedSize(699, 454);
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    brisquel::QtDesktop desktop;
+    brisquel::BrisquelApp app(brisquel::MainWindowContext::forThisProgram(desktop));
+    if (!app.start())
+        return 0;
+    return QApplication::exec();
 }

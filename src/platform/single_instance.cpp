@@ -1,0 +1,33 @@
+#include "platform/single_instance.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace brisquel {
+
+SingleInstance::SingleInstance(const QString& lockPath)
+    : m_lock(lockPath)
+{
+    // A running copy never gives the lock up by age, however long it runs.
+    m_lock.setStaleLockTime(0);
+}
+
+bool SingleInstance::acquire()
+{
+    return m_lock.tryLock(0);
+}
+
+void SingleInstance::release()
+{
+    m_lock.unlock();
+}
+
+QString SingleInstance::defaultLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    return folder + QStringLiteral("/brisquel.lock");
+}
+
+} // namespace brisquel

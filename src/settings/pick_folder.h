@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/desktop.h"
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace brisquel {
+
+// The folder browser. The chosen folder's path in the narrow code page (characters it lacks
+// come back as "?"), or nothing when the user cancelled.
+std::optional<std::string> PickFolder(Desktop& desktop, QWidget* owner);
+
+} // namespace brisquel

@@ -1,0 +1,28 @@
+#include "ui/add_file.h"
+
+#include "input/conversion_queue.h"
+#include "input/intake_entry.h"
+#include "input/scratch_folder.h"
+#include "settings/common_dlgs_w.h"
+
+namespace brisquel {
+
+const char AddFileFilter[] =
+    "MP3 Audio(*.mp3)|*.mp3|WAVE Files(*.wav)|*.wav|WMA Audio(*.wma)|*.wma|FLAC Files(*.flac)|*.flac|"
+    "AAC Files(*.aac)|*.aac|AC3 Files(*.ac3)|*.ac3|OGG Files(*.ogg)|*.ogg|MPEG4 Files(*.mp4)|*.mp4|"
+    "AVI Files(*.avi)|*.avi|MPG Files(*.mpg)|*.mpg|WMV Files(*.wmv)|*.wmv|Flash Video(*.flv)|*.flv|"
+    "QuickTime Format(*.mov)|*.mov|DVD VOB(*.vob)|*.vob|Real Video(*.rm)|*.rm|3GP Video(*.3gp)|*.3gp|"
+    "All Media Formats(*.*)|*.*";
+
+bool AddFile(CommonDlgsW& dialog, QWidget* owner, ConversionQueue& queue, const IntakeContext& context)
+{
+    dialog.FileName.clear();
+    dialog.Filter = QString::fromLatin1(AddFileFilter);
+    dialog.DialogTitle = QStringLiteral("Open Files");
+    if (!dialog.ShowOpen(owner) || dialog.FileName.isEmpty())
+        return false;
+    createScratchFolder(context.scratchFolder);
+    return queue.append(addFileEntry(dialog.FileName.toStdString(), context));
+}
+
+} // namespace brisquel

@@ -1,0 +1,48 @@
+#include "ui/brisquel_app.h"
+
+#include "ui/frm_main.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace brisquel {
+
+BrisquelApp::BrisquelApp(MainWindowContext context, const QString& lockPath)
+    : m_context(std::move(context))
+    , m_instance(lockPath)
+{
+    onUnloaded = [this](bool batchRunning) { endProgram(batchRunning); };
+}
+
+BrisquelApp::~BrisquelApp() = default;
+
+bool BrisquelApp::start()
+{
+    if (!m_instance.acquire())
+        return false;
+    m_window = std::make_unique<frmMain>(m_context);
+    QObject::connect(m_window.get(), &frmMain::unloaded, [this](bool batchRunning) {
+        if (onUnloaded)
+            onUnloaded(batchRunning);
+    });
+    m_window->load();
+    m_window->show();
+    return true;
+}
+
+void BrisquelApp::endProgram(bool batchRunning)
+{
+    if (!batchRunning) {
+        QCoreApplication::quit();
+        return;
+    }
+    // Closed from inside a running batch: the batch's own loop would go on with the next
+    // file, so the program ends here and now, as an unload must.
+    m_instance.release();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+} // namespace brisquel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/single_instance.h"
+#include "ui/main_window_context.h"
+
+#include <memory>
+
+namespace brisquel {
+
+class frmMain;
+
+// One run of the program: the single-instance check, then the main window, loaded and
+// shown at its parked place.
+class BrisquelApp
+{
+public:
+    BrisquelApp(MainWindowContext context, const QString& lockPath = SingleInstance::defaultLockPath());
+    ~BrisquelApp();
+
+    // False when another copy runs: nothing is shown, read or written.
+    bool start();
+
+    frmMain* window() const { return m_window.get(); }
+
+    // What happens when the window has been unloaded; by default the program ends.
+    std::function<void(bool batchRunning)> onUnloaded;
+
+private:
+    void endProgram(bool batchRunning);
+
+    MainWindowContext m_context;
+    SingleInstance m_instance;
+    std::unique_ptr<frmMain> m_window;
+};
+
+} // namespace brisquel

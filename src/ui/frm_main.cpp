@@ -1,0 +1,470 @@
+#include "ui/frm_main.h"
+
+#include "engine/batch_driver.h"
+#include "input/delete_folder_tree.h"
+#include "platform/desktop.h"
+#include "platform/make_window_layered.h"
+#include "process/process_list.h"
+#include "settings/common_dlgs_w.h"
+#include "settings/option_values.h"
+#include "settings/options_file.h"
+#include "settings/setup_file.h"
+#include "ui/add_file.h"
+#include "ui/hot_image.h"
+#include "ui/main_window_layout.h"
+#include "ui/output_settings_panel.h"
+#include "ui/queue_list.h"
+#include "ui/scale_form_to_screen.h"
+#include "ui/web_address.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <QWindow>
+
+#include <cmath>
+#include <filesystem>
+
+namespace brisquel {
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr QRgb KeyColour = 0xFF00FF;
+constexpr int ScratchDeleteLimitMs = 2000;
+
+QFont tahoma(double points, QFont::Weight weight = QFont::Normal)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
+{
+    auto* timer = new QTimer(parent);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(ms);
+    timer->setSingleShot(singleShot);
+    return timer;
+}
+
+// A label that shows the skin through it and opens something when clicked.
+class LinkLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
+            onClick();
+    }
+};
+
+Desktop::Icon desktopIcon(BatchHost::MessageIcon icon)
+{
+    switch (icon) {
+    case BatchHost::MessageIcon::Information: return Desktop::Icon::Information;
+    case BatchHost::MessageIcon::Warning: return Desktop::Icon::Warning;
+    case BatchHost::MessageIcon::Critical: break;
+    }
+    return Desktop::Icon::Critical;
+}
+
+} // namespace
+
+frmMain::frmMain(MainWindowContext context)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint)
+    , m_context(std::move(context))
+    , m_desktop(*m_context.desktop)
+    , m_art(drawSkinArtwork(qApp->devicePixelRatio()))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(layout::Client);
+    setFont(tahoma(8.25));
+    setMouseTracking(true);
+    setWindowIcon(QIcon(m_art.logo));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    createControls();
+    connectHotImages();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    for (int i = 0; i < 7; ++i) {
+        m_imgToolbar[i] = new HotImage(QStringLiteral("imgToolbar%1").arg(i), layout::Toolbar[i], this);
+        m_imgToolbar[i]->setHighlightPicture(m_art.buttonData[i]);
+        m_imgToolbar[i]->setCursor(m_art.hand);
+    }
+    m_imgToolbar[5]->hide();
+    m_imgConvert = new HotImage(QStringLiteral("imgConvert"), layout::Convert, this);
+    m_imgConvert->setHighlightPicture(m_art.convertData);
+    m_imgConvert->setCursor(m_art.hand);
+
+    m_LV = new QueueList(m_queue, this);
+    m_LV->setGeometry(layout::List);
+
+    m_picText = new QWidget(this);
+    m_picText->setObjectName(QStringLiteral("picText"));
+    m_picText->setGeometry(layout::EmptyHint);
+    m_picText->setAutoFillBackground(true);
+    m_picText->setPalette(QPalette(Qt::white));
+    m_lblText = new QLabel(QStringLiteral("Drag & Drop Files Here"), m_picText);
+    m_lblText->setObjectName(QStringLiteral("lblText"));
+    m_lblText->setGeometry(m_picText->rect());
+    m_lblText->setAlignment(Qt::AlignCenter);
+    m_lblText->setFont(tahoma(9, QFont::Bold));
+    m_lblText->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
+
+    m_picDrop = new QWidget(this);
+    m_picDrop->setObjectName(QStringLiteral("picDrop"));
+    m_picDrop->setAutoFillBackground(true);
+    m_picDrop->setPalette(QPalette(Qt::white));
+    m_picDrop->hide();
+
+    m_picDrag = new QLabel(this);
+    m_picDrag->setObjectName(QStringLiteral("picDrag"));
+    m_picDrag->setGeometry(layout::DropZone);
+    m_picDrag->setToolTip(QStringLiteral("Drag media files onto this DropZone"));
+    m_picDrag->hide();
+
+    m_panel = new OutputSettingsPanel(*this, m_desktop, m_context.defaultOutputFolder);
+
+    m_imgPB = new QLabel(this);
+    m_imgPB->setObjectName(QStringLiteral("imgPB"));
+    m_imgPB->setPixmap(m_art.barFill);
+    m_imgPB->setScaledContents(true);
+    m_imgPB->setGeometry(layout::Bar.x(), layout::Bar.y(), 0, layout::Bar.height());
+
+    m_lblPB = new QLabel(QStringLiteral("0%"), this);
+    m_lblPB->setObjectName(QStringLiteral("lblPB"));
+    m_lblPB->setGeometry(layout::Percentage);
+    m_lblPB->setAlignment(Qt::AlignCenter);
+    m_lblPB->setFont(tahoma(7.5, QFont::Bold));
+    m_lblPB->setStyleSheet(QStringLiteral("color: rgb(15, 30, 60); background: transparent;"));
+
+    auto* web = new LinkLabel(this);
+    web->onClick = [this] { openHelpPage(); };
+    m_lblWeb = web;
+    m_lblWeb->setObjectName(QStringLiteral("lblWeb"));
+    m_lblWeb->setGeometry(layout::Web);
+    QFont webFont = tahoma(8.25);
+    webFont.setUnderline(true);
+    m_lblWeb->setFont(webFont);
+    m_lblWeb->setCursor(m_art.hand);
+    m_lblWeb->setToolTip(QString::fromLatin1(WebAddress));
+
+    // Over the skin, only the bare background is the background: a pointer over any control
+    // must not run the background sequence.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAttribute(Qt::WA_NoMousePropagation);
+
+    QList<QWidget*> order = m_panel->tabOrder();
+    order.insert(order.size() - 1, m_LV);
+    for (int i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    m_timer1 = makeTimer(this, "Timer1", 100, true);
+    m_timer2 = makeTimer(this, "Timer2", 50, false);
+    m_timer3 = makeTimer(this, "Timer3", 50, true);
+    connect(m_timer3, &QTimer::timeout, this, &frmMain::reveal);
+}
+
+void frmMain::connectHotImages()
+{
+    for (int i = 0; i < 7; ++i) {
+        HotImage* image = m_imgToolbar[i];
+        connect(image, &HotImage::moved, this, [this, image] {
+            clearToolbarPictures();
+            image->light();
+        });
+        connect(image, &HotImage::pressed, this, &frmMain::clearToolbarPictures);
+        connect(image, &HotImage::clicked, this, [this, i] { onToolbarClick(i); });
+    }
+    connect(m_imgConvert, &HotImage::moved, m_imgConvert, &HotImage::light);
+    connect(m_imgConvert, &HotImage::pressed, m_imgConvert, &HotImage::clearPicture);
+    connect(m_imgConvert, &HotImage::clicked, this, [this] {
+        if (m_driver)
+            m_driver->StartConversion();
+    });
+}
+
+void frmMain::load()
+{
+    move(100 / TwipsPerPixel - width(), 100 / TwipsPerPixel - height());
+    m_objDialog = std::make_unique<CommonDlgsW>(m_desktop);
+    m_pump.ProcessPending();
+    setProgressWidth(0);
+    m_driver = std::make_unique<BatchDriver>(*this, m_pump, [this](const std::string& text) {
+        m_desktop.showMessage(this, Desktop::Icon::Critical, windowTitle(), QString::fromStdString(text));
+    });
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_driver->onStartTimerTick(); });
+    connect(m_timer2, &QTimer::timeout, this, [this] { m_driver->onAnimationTimerTick(); });
+    m_panel->setDefaults();
+    m_lblWeb->setStyleSheet(QStringLiteral("color: rgb(48, 70, 84); background: transparent;"));
+    LoadSetupFile(m_context.settingsFolder, *m_panel, m_context.defaultOutputFolder);
+    setWindowTitle(QStringLiteral("Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
+    m_lblWeb->setText(QStringLiteral("Brisquel - ") + QString::fromLatin1(WebSiteName));
+    // The caption is the maker's, of any length: the label grows to the right to show it.
+    m_lblWeb->resize(std::max(m_lblWeb->width(), m_lblWeb->sizeHint().width()), m_lblWeb->height());
+    m_pump.ProcessPending();
+    LoadOptionsFile(m_context.settingsFolder);
+    const ScreenScale scale = screenScale(*this);
+    auto* path = findChild<QLineEdit*>(QStringLiteral("txtPath"));
+    ScaleFormToScreen(*this, scale, [&] {
+        // This one font is scaled twice, down and then across.
+        QFont font = path->font();
+        font.setPointSizeF(font.pointSizeF() * scale.ky);
+        path->setFont(font);
+    });
+    update();
+    m_timer3->start();
+    m_picDrop->setGeometry(m_LV->geometry());
+    DeleteFolderTree(m_context.scratchFolder, [this] { m_pump.ProcessPending(); });
+}
+
+void frmMain::reveal()
+{
+    m_timer3->stop();
+    MakeWindowLayered(*this, m_art.skin.toImage(), KeyColour);
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        const QRect frame = frameGeometry();
+        // Halves go to the even neighbour, as the platform's rounding does.
+        const int left = static_cast<int>(std::nearbyint((area.width() - frame.width()) / 2.0));
+        const int top = static_cast<int>(std::nearbyint((area.height() - frame.height()) / 2.0));
+        move(area.left() + left, area.top() + top);
+    }
+    m_pump.ProcessPending();
+    emit revealed();
+}
+
+void frmMain::SaveSettingsAndExit()
+{
+    SaveSetupFile(m_context.settingsFolder, *m_panel);
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    const bool running = m_driver && m_driver->isRunning();
+    // A converter that still runs would hold the scratch files open and outlive the window.
+    if (running)
+        KillProcessByName(WatchedImageName);
+    deleteScratchFiles();
+    event->accept();
+    emit unloaded(running);
+}
+
+void frmMain::deleteScratchFiles()
+{
+    const QDeadlineTimer deadline(ScratchDeleteLimitMs);
+    for (const char* name : {"tmp.wav", "tmpfile1.mp3"}) {
+        const std::filesystem::path file = std::filesystem::path(m_context.scratchFolder) / name;
+        std::error_code ec;
+        while (std::filesystem::exists(file, ec)) {
+            std::filesystem::remove(file, ec);
+            if (!std::filesystem::exists(file, ec) || deadline.hasExpired())
+                break;
+            m_pump.Wait(20);
+        }
+    }
+}
+
+void frmMain::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_art.skin);
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event)
+{
+    if (QWidget::mouseGrabber() == this && !m_manualDrag)
+        releaseMouse();
+    if (m_manualDrag) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    if ((event->buttons() & Qt::LeftButton) && beginBackgroundDrag(event))
+        return;
+    finishBackgroundSequence();
+}
+
+bool frmMain::beginBackgroundDrag(QMouseEvent* event)
+{
+    if (windowHandle() && windowHandle()->startSystemMove()) {
+        m_systemDrag = true;
+        return true;
+    }
+    // Without a window manager that moves windows, follow the pointer ourselves, from
+    // where the button went down.
+    m_manualDrag = true;
+    grabMouse();
+    move(event->globalPosition().toPoint() - m_dragOffset);
+    return true;
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragOffset = event->globalPosition().toPoint() - pos();
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || (!m_manualDrag && !m_systemDrag))
+        return;
+    if (m_manualDrag)
+        releaseMouse();
+    finishBackgroundSequence();
+}
+
+// Steps 3 to 5 of the background sequence, run once a drag has ended.
+void frmMain::finishBackgroundSequence()
+{
+    m_manualDrag = false;
+    m_systemDrag = false;
+    m_picDrop->hide();
+    clearToolbarPictures();
+    m_imgConvert->clearPicture();
+}
+
+void frmMain::clearToolbarPictures()
+{
+    for (HotImage* image : m_imgToolbar)
+        image->clearPicture();
+}
+
+void frmMain::onToolbarClick(int index)
+{
+    switch (index) {
+    case 0: addFile(); break;
+    case 2: showSettings(); break;
+    case 3: openHelpPage(); break;
+    case 4: SaveSettingsAndExit(); break;
+    default: break;
+    }
+}
+
+void frmMain::addFile()
+{
+    AddFile(*m_objDialog, this, m_queue, IntakeContext{utf8CodePage(), m_context.scratchFolder});
+    updateEmptyHint();
+}
+
+void frmMain::updateEmptyHint()
+{
+    m_picText->setVisible(m_LV->topLevelItemCount() == 0);
+}
+
+void frmMain::showSettings()
+{
+    m_desktop.showMessage(this, Desktop::Icon::Information, QStringLiteral("Setting"),
+                          QStringLiteral("The options will be ready in a later version."));
+}
+
+void frmMain::openHelpPage()
+{
+    m_desktop.openUrl(QUrl(QString::fromLatin1(WebAddress)));
+}
+
+// BatchHost
+
+int frmMain::queueCount() const { return m_queue.count(); }
+std::string frmMain::queuePath(int index) const { return m_queue.path(index); }
+void frmMain::removeQueueHead() { m_queue.removeAt(0); }
+int frmMain::formatIndex() const { return m_panel->formatIndex(); }
+std::string frmMain::bitrateText() const { return m_panel->bitrateText(); }
+std::string frmMain::rateText() const { return m_panel->rateText(); }
+int frmMain::channelIndex() const { return m_panel->channelIndex(); }
+std::string frmMain::splitText() const { return m_panel->splitText(); }
+int frmMain::unitIndex() const { return m_panel->unitIndex(); }
+std::string frmMain::outputFolderText() const { return m_panel->folderText(); }
+int frmMain::soundReminder() const { return SoundReminder; }
+int frmMain::musicCutter() const { return MusicCutter; }
+int frmMain::cutLengthSeconds() const { return CutLengthSeconds; }
+std::string frmMain::programFolder() const { return m_context.programFolder; }
+std::string frmMain::scratchFolder() const { return m_context.scratchFolder; }
+
+void frmMain::setProgressCaption(const std::string& text)
+{
+    m_lblPB->setText(QString::fromStdString(text));
+    emit progressCaptionChanged(m_lblPB->text());
+}
+
+int frmMain::progressWidth() const
+{
+    return m_progressTwips;
+}
+
+void frmMain::setProgressWidth(int twips)
+{
+    // The bar keeps the width in twips it was given, so the animation's steps add up
+    // exactly; the pixels shown are the nearest whole number.
+    m_progressTwips = twips;
+    const int pixels = std::clamp(static_cast<int>(std::lround(twips / double(TwipsPerPixel))), 0, layout::Bar.width());
+    m_imgPB->setGeometry(layout::Bar.x(), layout::Bar.y(), pixels, layout::Bar.height());
+}
+
+void frmMain::setAnimationTimer(bool on)
+{
+    if (on)
+        m_timer2->start();
+    else
+        m_timer2->stop();
+}
+
+void frmMain::setStartTimer(bool on)
+{
+    if (on)
+        m_timer1->start();
+    else
+        m_timer1->stop();
+}
+
+void frmMain::setToolbarEnabled(bool enabled)
+{
+    for (HotImage* image : m_imgToolbar)
+        image->setEnabled(enabled);
+}
+
+void frmMain::setConvertEnabled(bool enabled)
+{
+    m_imgConvert->setEnabled(enabled);
+}
+
+void frmMain::openFolder(const std::string& folder)
+{
+    m_desktop.openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+}
+
+void frmMain::playReminderSound()
+{
+    m_desktop.playSound(QString::fromStdString(m_context.programFolder + "/sound.wav"));
+}
+
+void frmMain::showDropZone()
+{
+    m_picDrag->show();
+}
+
+void frmMain::showMessage(MessageIcon icon, const std::string& title, const std::string& text)
+{
+    m_desktop.showMessage(this, desktopIcon(icon), QString::fromStdString(title), QString::fromStdString(text));
+}
+
+} // namespace brisquel

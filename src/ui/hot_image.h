@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace brisquel {
+
+// A transparent clickable area over a button painted on the skin. It shows its highlight
+// picture only while lit; a disabled one gets no pointer events at all.
+class HotImage : public QLabel
+{
+    Q_OBJECT
+
+public:
+    HotImage(const QString& name, const QRect& rect, QWidget* parent);
+
+    void setHighlightPicture(const QPixmap& picture) { m_highlight = picture; }
+    void light();
+    void clearPicture();
+    bool isLit() const { return m_lit; }
+
+signals:
+    void moved();
+    void pressed();   // any button
+    void clicked();   // left button, released over the image
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_highlight;
+    bool m_lit = false;
+    bool m_leftDown = false;
+};
+
+} // namespace brisquel

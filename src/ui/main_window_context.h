@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace brisquel {
+
+class Desktop;
+
+// What the main window takes from outside: its folders and the desktop. A test hands in
+// temporary folders and a scripted desktop.
+struct MainWindowContext
+{
+    std::string programFolder;  // holds data/conv.exe and sound.wav
+    std::string scratchFolder;  // wiped at every start
+    std::string settingsFolder; // setup.ini, options.ini
+    std::string defaultOutputFolder;
+    Desktop* desktop = nullptr;
+
+    // The folders of the running program.
+    static MainWindowContext forThisProgram(Desktop& desktop);
+};
+
+} // namespace brisquel

@@ -1,0 +1,54 @@
+#include "ui/queue_list.h"
+
+#include "input/conversion_queue.h"
+#include "ui/main_window_layout.h"
+
+#include <QHeaderView>
+
+namespace brisquel {
+
+QueueList::QueueList(ConversionQueue& queue, QWidget* parent)
+    : QTreeWidget(parent)
+    , m_queue(queue)
+{
+    setObjectName(QStringLiteral("LV"));
+    setColumnCount(2);
+    setHeaderLabels({QStringLiteral("FileName"), QStringLiteral("Format")});
+    // The skin paints the frame and the column header.
+    setHeaderHidden(true);
+    setFrameShape(QFrame::NoFrame);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTextElideMode(Qt::ElideMiddle);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setStyleSheet(QStringLiteral("QTreeWidget { background: white; }"
+                                 "QTreeWidget::item { height: 22px; padding-left: 6px; }"
+                                 "QTreeWidget::item:selected { background: #dbe7fd; color: #1e293b; }"));
+    header()->setStretchLastSection(true);
+    header()->resizeSection(0, layout::FileNameColumnWidth);
+
+    m_queue.entriesInserted = [this](int first, int last) { insertRows(first, last); };
+    m_queue.entriesRemoved = [this](int first, int last) { removeRows(first, last); };
+}
+
+void QueueList::insertRows(int first, int last)
+{
+    QList<QTreeWidgetItem*> items;
+    for (int i = first; i <= last; ++i) {
+        const QueueEntry& entry = m_queue.entry(i);
+        auto* item = new QTreeWidgetItem({QString::fromStdString(entry.display), QString::fromStdString(entry.format)});
+        item->setToolTip(0, item->text(0));
+        items << item;
+    }
+    insertTopLevelItems(first, items);
+}
+
+void QueueList::removeRows(int first, int last)
+{
+    for (int i = last; i >= first; --i)
+        delete takeTopLevelItem(i);
+}
+
+} // namespace brisquel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+
+#include <array>
+
+namespace brisquel {
+
+// The program's own artwork, drawn at start-up for the screen's pixel density.
+struct SkinArtwork
+{
+    QPixmap skin;                          // 720 x 458, the window's background
+    std::array<QPixmap, 7> buttonData;     // imgButtonData by index; index 5 is empty
+    QPixmap convertData;                   // imgConvertData, 185 x 88
+    QPixmap barFill;                       // 1 x 15, stretched over the bar
+    QPixmap logo;                          // the product mark, for the window icon
+    QCursor hand;                          // 32 x 32, hot spot on the fingertip (6, 0)
+};
+
+// `ratio` is the device pixel ratio the pictures are drawn for; sizes stay logical.
+SkinArtwork drawSkinArtwork(qreal ratio);
+
+} // namespace brisquel

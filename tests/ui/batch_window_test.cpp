@@ -1,0 +1,143 @@
+// Whole batches through the window with the real converter: what the user clicks, sees and
+// finds in the output folder, and closing the window while a converter runs.
+#include "main_window_fixture.h"
+
+#include "ui/main_window_layout.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace brisquel {
+namespace {
+
+namespace fs = std::filesystem;
+using test::MainWindowFixture;
+
+class BatchWindowTest : public testing::Test, public MainWindowFixture
+{
+protected:
+    // A sine tone of `seconds`, made by the converter itself.
+    std::string makeTone(int seconds)
+    {
+        const std::string path = dir / "tone.wav";
+        const int code = QProcess::execute(QString::fromStdString(test::binFolder() + "/data/conv.exe"),
+                                           {"-v", "error", "-f", "lavfi", "-i",
+                                            QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-y",
+                                            QString::fromStdString(path)});
+        EXPECT_EQ(code, 0);
+        return path;
+    }
+
+    void addFile(frmMain& w, const std::string& path)
+    {
+        desktop.fileAnswers.push_back(QStringList{QString::fromStdString(path)});
+        click(w, layout::Toolbar[0].center());
+    }
+
+    static bool toolbarEnabled(frmMain& w)
+    {
+        bool any = false;
+        for (int i = 0; i < 7; ++i)
+            any = any || control<QWidget>(w, QStringLiteral("imgToolbar%1").arg(i).toLatin1())->isEnabled();
+        return any || control<QWidget>(w, "imgConvert")->isEnabled();
+    }
+
+    // Whether a converter process still works on `input` (other tests may run converters).
+    static bool converterRunsOn(const std::string& input)
+    {
+        for (const auto& entry : fs::directory_iterator("/proc")) {
+            const std::string comm = test::readFile(entry.path() / "comm");
+            const std::string cmdline = test::readFile(entry.path() / "cmdline");
+            if (comm == "conv.exe\n" && cmdline.find(input) != std::string::npos)
+                return true;
+        }
+        return false;
+    }
+
+    static std::vector<std::string> filesIn(const std::string& folder)
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(BatchWindowTest, StartNowConvertsTheQueueIntoSegments)
+{
+    const std::string tone = makeTone(65);
+    auto w = start(test::binFolder());
+    // 12000 Hz: the rate that the encoders accept in place of 12050.
+    control<QComboBox>(*w, "cmbR")->setCurrentIndex(6);
+    addFile(*w, tone);
+    ASSERT_EQ(control<QTreeWidget>(*w, "LV")->topLevelItemCount(), 1);
+
+    QStringList captions;
+    bool lockedWhileRunning = true;
+    QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        captions << caption;
+        if (caption != "Done.")
+            lockedWhileRunning = lockedWhileRunning && !toolbarEnabled(*w);
+    });
+    click(*w, layout::Convert.center());
+    EXPECT_FALSE(toolbarEnabled(*w)) << "the toolbar is locked from the click on";
+
+    // The batch runs inside Timer1's tick; waiting ends when its last step opened the folder.
+    for (int i = 0; i < 3000 && desktop.openedUrls.empty(); ++i)
+        QTest::qWait(100);
+
+    ASSERT_FALSE(captions.isEmpty());
+    EXPECT_EQ(captions.front(), "Preparing Files...");
+    EXPECT_EQ(captions.back(), "Done.");
+    const QRegularExpression percentage(QStringLiteral("^\\d+(\\.\\d+)?%$"));
+    EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [&](const QString& c) { return percentage.match(c).hasMatch(); }))
+        << captions.join(" | ").toStdString();
+    EXPECT_TRUE(lockedWhileRunning);
+    EXPECT_TRUE(toolbarEnabled(*w));
+    EXPECT_EQ(w->progressWidth(), 0);
+    EXPECT_EQ(control<QWidget>(*w, "imgPB")->width(), 0);
+    EXPECT_EQ(control<QTreeWidget>(*w, "LV")->topLevelItemCount(), 0);
+    EXPECT_EQ(filesIn(output), (std::vector<std::string>{"tone00000.mp3", "tone00001.mp3", "tone00002.mp3"}));
+    ASSERT_EQ(desktop.openedUrls.size(), 1u);
+    EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(output)));
+    EXPECT_EQ(desktop.sounds, std::vector<QString>{QString::fromStdString(test::binFolder() + "/sound.wav")});
+    EXPECT_TRUE(control<QWidget>(*w, "picDrag")->isVisible());
+}
+
+TEST_F(BatchWindowTest, ClosingDuringAConversionEndsTheConverterAndTheScratchFiles)
+{
+    const std::string tone = makeTone(1800);
+    auto w = start(test::binFolder());
+    addFile(*w, tone);
+
+    QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+    bool converterEnded = false;
+    QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        if (!caption.endsWith('%') || !unloaded.isEmpty())
+            return;
+        fs::create_directories(scratch);
+        test::writeFile(scratch + "/tmp.wav", "stale");
+        test::writeFile(scratch + "/tmpfile1.mp3", "stale");
+        w->close();
+        converterEnded = !converterRunsOn(tone);
+    });
+    click(*w, layout::Convert.center());
+    for (int i = 0; i < 3000 && unloaded.isEmpty() && desktop.openedUrls.empty(); ++i)
+        QTest::qWait(100);
+
+    ASSERT_EQ(unloaded.size(), 1) << "the conversion ended before it showed a percentage";
+    EXPECT_TRUE(unloaded[0][0].toBool()) << "the program is told that a batch was running";
+    EXPECT_TRUE(converterEnded);
+    EXPECT_FALSE(fs::exists(scratch + "/tmp.wav"));
+    EXPECT_FALSE(fs::exists(scratch + "/tmpfile1.mp3"));
+}
+
+} // namespace
+} // namespace brisquel
