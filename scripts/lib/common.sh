@@ -10,6 +10,8 @@ BRISQUEL_PACKAGES=(
   libgtest-dev
   ffmpeg libavcodec-extra
   xvfb xauth imagemagick
+  clang libclang-rt-14-dev
+  appstream desktop-file-utils dpkg-dev
 )
 
 as_root() {
