@@ -216,6 +216,8 @@ void paintToolbarButton(QPainter& p, const QRectF& area, const ToolbarButton& bu
     p.drawText(captionBox, Qt::AlignHCenter | Qt::AlignVCenter, QString::fromLatin1(button.caption));
 }
 
+} // namespace
+
 void paintLogoMark(QPainter& p, const QRectF& box)
 {
     p.setPen(Qt::NoPen);
@@ -234,6 +236,8 @@ void paintLogoMark(QPainter& p, const QRectF& box)
     p.setBrush(Accent);
     p.drawRect(QRectF(box.left(), box.center().y() - box.height() * 0.035, box.width(), box.height() * 0.07));
 }
+
+namespace {
 
 void paintLogo(QPainter& p)
 {

@@ -3,8 +3,11 @@
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QRectF>
 
 #include <array>
+
+class QPainter;
 
 namespace brisquel {
 
@@ -21,5 +24,9 @@ struct SkinArtwork
 
 // `ratio` is the device pixel ratio the pictures are drawn for; sizes stay logical.
 SkinArtwork drawSkinArtwork(qreal ratio);
+
+// The product mark filling `box`, at any size: the window icon and the desktop's icons are
+// both painted by it, so they cannot drift apart.
+void paintLogoMark(QPainter& p, const QRectF& box);
 
 } // namespace brisquel
