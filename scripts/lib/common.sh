@@ -6,7 +6,7 @@ BRISQUEL_BUILD=${BRISQUEL_BUILD:-$BRISQUEL_ROOT/build}
 
 BRISQUEL_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev
   ffmpeg libavcodec-extra
   xvfb xauth imagemagick
