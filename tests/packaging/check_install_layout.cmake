@@ -1,0 +1,151 @@
+# cmake -D BUILD_DIR=... -D SOURCE_DIR=... -D SCRATCH=... -D FFMPEG=...
+#       -D DESKTOP_FILE_VALIDATE=... -D APPSTREAMCLI=... -P check_install_layout.cmake
+#
+# Installs the build into a prefix under SCRATCH and checks the layout a desktop and the
+# program itself rely on. Every fault is listed before the test fails.
+set(id example.brisquel.Brisquel)
+set(faults "")
+macro(fault text)
+  list(APPEND faults "${text}")
+endmacro()
+
+function(run_install prefix)
+  execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} ${ARGN}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cmake --install --prefix ${prefix} failed (${rc}):\n${out}")
+  endif()
+endfunction()
+
+function(png_size file out_width out_height)
+  # The IHDR chunk's width and height, big-endian, at bytes 16..23.
+  file(READ ${file} header LIMIT 24 HEX)
+  string(SUBSTRING "${header}" 0 16 signature)
+  string(SUBSTRING "${header}" 32 8 width)
+  string(SUBSTRING "${header}" 40 8 height)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    set(${out_width} "not a PNG" PARENT_SCOPE)
+    return()
+  endif()
+  math(EXPR width "0x${width}")
+  math(EXPR height "0x${height}")
+  set(${out_width} ${width} PARENT_SCOPE)
+  set(${out_height} ${height} PARENT_SCOPE)
+endfunction()
+
+# A second install over the first must succeed too: the links exist by then.
+file(REMOVE_RECURSE ${SCRATCH})
+set(prefix ${SCRATCH}/prefix)
+run_install(${prefix})
+run_install(${prefix})
+set(program ${prefix}/lib/brisquel)
+
+foreach(file ${program}/brisquel ${program}/sound.wav
+    ${prefix}/share/applications/${id}.desktop ${prefix}/share/metainfo/${id}.metainfo.xml)
+  if(IS_SYMLINK ${file} OR NOT EXISTS ${file} OR IS_DIRECTORY ${file})
+    fault("${file} is not a regular file")
+  endif()
+endforeach()
+execute_process(COMMAND test -x ${program}/brisquel RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  fault("${program}/brisquel is not executable")
+endif()
+file(SHA256 ${SOURCE_DIR}/resources/sound.wav expected_sound)
+file(SHA256 ${program}/sound.wav installed_sound)
+if(NOT installed_sound STREQUAL expected_sound)
+  fault("${program}/sound.wav differs from resources/sound.wav")
+endif()
+
+# link, the target it must hold, the file it must lead to
+set(links
+  "${program}/data/conv.exe|${FFMPEG}|${FFMPEG}"
+  "${prefix}/bin/brisquel|../lib/brisquel/brisquel|${program}/brisquel")
+foreach(row ${links})
+  string(REPLACE "|" ";" row "${row}")
+  list(GET row 0 link)
+  list(GET row 1 expected_target)
+  list(GET row 2 expected_file)
+  if(NOT IS_SYMLINK ${link})
+    fault("${link} is not a symbolic link")
+    continue()
+  endif()
+  file(READ_SYMLINK ${link} target)
+  file(REAL_PATH ${link} resolved)
+  file(REAL_PATH ${expected_file} expected_resolved)
+  if(NOT target STREQUAL expected_target)
+    fault("${link} points at ${target}, not at ${expected_target}")
+  elseif(NOT resolved STREQUAL expected_resolved)
+    fault("${link} leads to ${resolved}, not to ${expected_resolved}")
+  endif()
+endforeach()
+
+set(icons ${prefix}/share/icons/hicolor)
+foreach(size 48 128 256)
+  set(png ${icons}/${size}x${size}/apps/${id}.png)
+  if(NOT EXISTS ${png})
+    fault("no ${size} pixel icon at ${png}")
+    continue()
+  endif()
+  png_size(${png} width height)
+  if(NOT "${width}x${height}" STREQUAL "${size}x${size}")
+    fault("${png} is ${width}x${height}, not ${size}x${size}")
+  endif()
+endforeach()
+set(svg ${icons}/scalable/apps/${id}.svg)
+if(EXISTS ${svg})
+  file(READ ${svg} svg_text)
+  if(NOT svg_text MATCHES "<svg[^>]*viewBox=\"0 0 256 256\"" OR NOT svg_text MATCHES "<path")
+    fault("${svg} is not the drawn SVG mark")
+  endif()
+else()
+  fault("no scalable icon at ${svg}")
+endif()
+
+# The entry must start the installed launcher and name the installed icon.
+set(entry ${prefix}/share/applications/${id}.desktop)
+if(EXISTS ${entry})
+  file(STRINGS ${entry} exec REGEX "^Exec=")
+  file(STRINGS ${entry} icon REGEX "^Icon=")
+  if(NOT exec STREQUAL "Exec=brisquel")
+    fault("${entry}: '${exec}' does not start the launcher without arguments")
+  endif()
+  if(NOT icon STREQUAL "Icon=${id}")
+    fault("${entry}: '${icon}' does not name the installed icon ${id}")
+  endif()
+endif()
+
+foreach(check
+    "${DESKTOP_FILE_VALIDATE};${entry}"
+    "${APPSTREAMCLI};validate;--no-net;${prefix}/share/metainfo/${id}.metainfo.xml")
+  execute_process(COMMAND ${check} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    list(JOIN check " " shown)
+    fault("${shown} failed:\n${out}")
+  endif()
+endforeach()
+
+# A staged install (as CPack makes one) puts everything under DESTDIR, the links included,
+# and nothing at the prefix itself.
+set(stage ${SCRATCH}/stage)
+set(staged_prefix ${SCRATCH}/usr)
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${stage} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${staged_prefix}
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  fault("staged install failed:\n${out}")
+else()
+  foreach(link lib/brisquel/data/conv.exe bin/brisquel)
+    if(NOT IS_SYMLINK ${stage}${staged_prefix}/${link})
+      fault("staged install made no ${link} under DESTDIR")
+    endif()
+  endforeach()
+  if(EXISTS ${staged_prefix})
+    fault("staged install wrote outside DESTDIR, into ${staged_prefix}")
+  endif()
+endif()
+
+if(faults)
+  list(JOIN faults "\n  " shown)
+  message(FATAL_ERROR "Install layout faults:\n  ${shown}")
+endif()
+file(REMOVE_RECURSE ${SCRATCH})
