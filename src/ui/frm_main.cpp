@@ -32,6 +32,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -56,6 +57,7 @@ constexpr int ScratchDeleteLimitMs = 2000;
 // a QLabel shows its text as it is.
 constexpr char DropHintCaption[] = "Drag & Drop Files Here";
 constexpr char SearchingCaption[] = "Searching Files...";
+constexpr qint64 SearchYieldMs = 8;
 constexpr char RemoveSelectedWord[] = "RemoveSelected";
 // Long names, and the current folder left as it is.
 constexpr std::int32_t DropZoneDialogFlags = 2097160;
@@ -440,7 +442,15 @@ std::vector<std::string> frmMain::searchFolder(const std::string& folder)
     m_lblText->setText(QString::fromLatin1(SearchingCaption));
     ++m_searches;
     std::vector<std::string> found;
-    SearchFolder(folder, found, [this] { m_pump.ProcessPending(); });
+    // The search offers a yield after every entry; taking each would cost far more than the
+    // search itself. A turn of the loop every few milliseconds keeps the window as lively.
+    QElapsedTimer sinceYield;
+    SearchFolder(folder, found, [&] {
+        if (sinceYield.isValid() && sinceYield.elapsed() < SearchYieldMs)
+            return;
+        m_pump.ProcessPending();
+        sinceYield.start();
+    });
     --m_searches;
     return found;
 }
