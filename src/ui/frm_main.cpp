@@ -10,11 +10,13 @@
 #include "settings/options_file.h"
 #include "settings/setup_file.h"
 #include "ui/add_file.h"
+#include "ui/centre_on_screen.h"
 #include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
 #include "ui/output_settings_panel.h"
 #include "ui/queue_list.h"
 #include "ui/scale_form_to_screen.h"
+#include "ui/tahoma.h"
 #include "ui/web_address.h"
 
 #include <QApplication>
@@ -24,10 +26,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include <cmath>
 #include <filesystem>
@@ -38,15 +38,6 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr QRgb KeyColour = 0xFF00FF;
 constexpr int ScratchDeleteLimitMs = 2000;
-
-QFont tahoma(double points, QFont::Weight weight = QFont::Normal)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
-}
 
 QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
 {
@@ -241,14 +232,7 @@ void frmMain::reveal()
 {
     m_timer3->stop();
     MakeWindowLayered(*this, m_art.skin.toImage(), KeyColour);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        const QRect frame = frameGeometry();
-        // Halves go to the even neighbour, as the platform's rounding does.
-        const int left = static_cast<int>(std::nearbyint((area.width() - frame.width()) / 2.0));
-        const int top = static_cast<int>(std::nearbyint((area.height() - frame.height()) / 2.0));
-        move(area.left() + left, area.top() + top);
-    }
+    centreOnScreen(*this);
     m_pump.ProcessPending();
     emit revealed();
 }
@@ -293,51 +277,24 @@ void frmMain::paintEvent(QPaintEvent*)
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
-    if (QWidget::mouseGrabber() == this && !m_manualDrag)
-        releaseMouse();
-    if (m_manualDrag) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    if ((event->buttons() & Qt::LeftButton) && beginBackgroundDrag(event))
-        return;
-    finishBackgroundSequence();
-}
-
-bool frmMain::beginBackgroundDrag(QMouseEvent* event)
-{
-    if (windowHandle() && windowHandle()->startSystemMove()) {
-        m_systemDrag = true;
-        return true;
-    }
-    // Without a window manager that moves windows, follow the pointer ourselves, from
-    // where the button went down.
-    m_manualDrag = true;
-    grabMouse();
-    move(event->globalPosition().toPoint() - m_dragOffset);
-    return true;
+    if (!m_drag.move(*event))
+        finishBackgroundSequence();
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_drag.press(*event);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || (!m_manualDrag && !m_systemDrag))
-        return;
-    if (m_manualDrag)
-        releaseMouse();
-    finishBackgroundSequence();
+    if (m_drag.release(*event))
+        finishBackgroundSequence();
 }
 
 // Steps 3 to 5 of the background sequence, run once a drag has ended.
 void frmMain::finishBackgroundSequence()
 {
-    m_manualDrag = false;
-    m_systemDrag = false;
     m_picDrop->hide();
     clearToolbarPictures();
     m_imgConvert->clearPicture();

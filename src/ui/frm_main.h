@@ -3,10 +3,10 @@
 #include "engine/batch_host.h"
 #include "input/conversion_queue.h"
 #include "platform/qt_event_pump.h"
+#include "ui/background_drag.h"
 #include "ui/main_window_context.h"
 #include "ui/skin_artwork.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -93,7 +93,6 @@ private:
     void onToolbarClick(int index);
     void clearToolbarPictures();
     void finishBackgroundSequence();
-    bool beginBackgroundDrag(QMouseEvent* event);
     void addFile();
     void showSettings();
     void openHelpPage();
@@ -125,9 +124,7 @@ private:
     QTimer* m_timer3 = nullptr;
 
     int m_progressTwips = 0;
-    bool m_manualDrag = false;
-    bool m_systemDrag = false;
-    QPoint m_dragOffset;
+    BackgroundDrag m_drag{*this};
 };
 
 } // namespace brisquel
