@@ -6,6 +6,7 @@
 #include "platform/make_window_layered.h"
 #include "process/process_list.h"
 #include "settings/common_dlgs_w.h"
+#include "settings/frm_options.h"
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 #include "settings/setup_file.h"
@@ -330,8 +331,9 @@ void frmMain::updateEmptyHint()
 
 void frmMain::showSettings()
 {
-    m_desktop.showMessage(this, Desktop::Icon::Information, QStringLiteral("Setting"),
-                          QStringLiteral("The options will be ready in a later version."));
+    frmOptions options(m_desktop, m_context.settingsFolder, this);
+    options.load();
+    options.exec();
 }
 
 void frmMain::openHelpPage()
