@@ -11,12 +11,14 @@
 #include "platform/make_window_layered.h"
 #include "process/process_list.h"
 #include "settings/common_dlgs_w.h"
+#include "settings/frm_options.h"
 #include "settings/open_file_dialog.h"
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 #include "settings/pick_folder.h"
 #include "settings/setup_file.h"
 #include "ui/add_file.h"
+#include "ui/centre_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/drop_target.h"
 #include "ui/dropped_files.h"
@@ -26,6 +28,7 @@
 #include "ui/output_settings_panel.h"
 #include "ui/queue_list.h"
 #include "ui/scale_form_to_screen.h"
+#include "ui/tahoma.h"
 #include "ui/web_address.h"
 
 #include <QApplication>
@@ -39,10 +42,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include <cmath>
 #include <filesystem>
@@ -61,15 +62,6 @@ constexpr qint64 SearchYieldMs = 8;
 constexpr char RemoveSelectedWord[] = "RemoveSelected";
 // Long names, and the current folder left as it is.
 constexpr std::int32_t DropZoneDialogFlags = 2097160;
-
-QFont tahoma(double points, QFont::Weight weight = QFont::Normal)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
-}
 
 QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
 {
@@ -286,14 +278,7 @@ void frmMain::reveal()
 {
     m_timer3->stop();
     MakeWindowLayered(*this, m_art.skin.toImage(), KeyColour);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        const QRect frame = frameGeometry();
-        // Halves go to the even neighbour, as the platform's rounding does.
-        const int left = static_cast<int>(std::nearbyint((area.width() - frame.width()) / 2.0));
-        const int top = static_cast<int>(std::nearbyint((area.height() - frame.height()) / 2.0));
-        move(area.left() + left, area.top() + top);
-    }
+    centreOnScreen(*this);
     m_pump.ProcessPending();
     emit revealed();
 }
@@ -339,51 +324,24 @@ void frmMain::paintEvent(QPaintEvent*)
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
-    if (QWidget::mouseGrabber() == this && !m_manualDrag)
-        releaseMouse();
-    if (m_manualDrag) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    if ((event->buttons() & Qt::LeftButton) && beginBackgroundDrag(event))
-        return;
-    finishBackgroundSequence();
-}
-
-bool frmMain::beginBackgroundDrag(QMouseEvent* event)
-{
-    if (windowHandle() && windowHandle()->startSystemMove()) {
-        m_systemDrag = true;
-        return true;
-    }
-    // Without a window manager that moves windows, follow the pointer ourselves, from
-    // where the button went down.
-    m_manualDrag = true;
-    grabMouse();
-    move(event->globalPosition().toPoint() - m_dragOffset);
-    return true;
+    if (!m_drag.move(*event))
+        finishBackgroundSequence();
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_drag.press(*event);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || (!m_manualDrag && !m_systemDrag))
-        return;
-    if (m_manualDrag)
-        releaseMouse();
-    finishBackgroundSequence();
+    if (m_drag.release(*event))
+        finishBackgroundSequence();
 }
 
 // Steps 3 to 5 of the background sequence, run once a drag has ended.
 void frmMain::finishBackgroundSequence()
 {
-    m_manualDrag = false;
-    m_systemDrag = false;
     m_picDrop->hide();
     clearToolbarPictures();
     m_imgConvert->clearPicture();
@@ -583,8 +541,9 @@ void frmMain::updateEmptyHint()
 
 void frmMain::showSettings()
 {
-    m_desktop.showMessage(this, Desktop::Icon::Information, QStringLiteral("Setting"),
-                          QStringLiteral("The options will be ready in a later version."));
+    frmOptions options(m_desktop, m_context.settingsFolder, this);
+    options.load();
+    options.exec();
 }
 
 void frmMain::openHelpPage()

@@ -3,10 +3,10 @@
 #include "engine/batch_host.h"
 #include "input/conversion_queue.h"
 #include "platform/qt_event_pump.h"
+#include "ui/background_drag.h"
 #include "ui/main_window_context.h"
 #include "ui/skin_artwork.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -110,7 +110,6 @@ private:
     void onToolbarClick(int index);
     void clearToolbarPictures();
     void finishBackgroundSequence();
-    bool beginBackgroundDrag(QMouseEvent* event);
     // How the entry of one path is made; it runs only once the queue has room for it.
     using EntryMaker = QueueEntry (*)(const std::string& path, const IntakeContext& context);
     struct PendingEntry
@@ -166,9 +165,7 @@ private:
 
     int m_progressTwips = 0;
     int m_searches = 0; // folder searches under way, nested in each other's yields
-    bool m_manualDrag = false;
-    bool m_systemDrag = false;
-    QPoint m_dragOffset;
+    BackgroundDrag m_drag{*this};
 };
 
 } // namespace brisquel
