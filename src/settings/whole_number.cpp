@@ -57,7 +57,7 @@ std::size_t numberLength(std::string_view text)
     return pos;
 }
 
-std::optional<double> roundedValue(std::string_view number)
+std::optional<double> parsedValue(std::string_view number)
 {
     // from_chars takes no plus sign.
     if (!number.empty() && number.front() == '+')
@@ -66,7 +66,14 @@ std::optional<double> roundedValue(std::string_view number)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || end != number.data() + number.size())
         return std::nullopt;
-    return roundHalfEven(value);
+    return value;
+}
+
+std::optional<double> rounded(std::optional<double> value)
+{
+    if (value)
+        *value = roundHalfEven(*value);
+    return value;
 }
 
 } // namespace
@@ -88,16 +95,21 @@ std::optional<double> strictRoundedNumber(std::string_view text)
     const std::size_t length = numberLength(text.substr(start));
     if (length == 0 || skipBlanks(text, start + length) != text.size())
         return std::nullopt;
-    return roundedValue(text.substr(start, length));
+    return rounded(parsedValue(text.substr(start, length)));
 }
 
-std::optional<double> leadingRoundedNumber(std::string_view text)
+std::optional<double> leadingNumber(std::string_view text)
 {
     const std::size_t start = skipBlanks(text, 0);
     const std::size_t length = numberLength(text.substr(start));
     if (length == 0)
         return 0.0;
-    return roundedValue(text.substr(start, length));
+    return parsedValue(text.substr(start, length));
+}
+
+std::optional<double> leadingRoundedNumber(std::string_view text)
+{
+    return rounded(leadingNumber(text));
 }
 
 } // namespace brisquel

@@ -14,6 +14,10 @@ double roundHalfEven(double value);
 // around it aside); nullopt otherwise.
 std::optional<double> strictRoundedNumber(std::string_view text);
 
+// The decimal number the text starts with, as it stands; 0 when it starts with none. nullopt
+// only for a number beyond any range.
+std::optional<double> leadingNumber(std::string_view text);
+
 // The decimal number the text starts with, rounded; 0 when it starts with none. nullopt only
 // for a number beyond any range.
 std::optional<double> leadingRoundedNumber(std::string_view text);
@@ -21,8 +25,9 @@ std::optional<double> leadingRoundedNumber(std::string_view text);
 template <std::integral Int>
 std::optional<Int> fittingWholeNumber(std::optional<double> value)
 {
-    if (!value || *value < static_cast<double>(std::numeric_limits<Int>::min())
-        || *value > static_cast<double>(std::numeric_limits<Int>::max()))
+    // Written so that a NaN fails too.
+    if (!value || !(*value >= static_cast<double>(std::numeric_limits<Int>::min())
+                    && *value <= static_cast<double>(std::numeric_limits<Int>::max())))
         return std::nullopt;
     return static_cast<Int>(*value);
 }

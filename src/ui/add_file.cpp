@@ -1,8 +1,5 @@
 #include "ui/add_file.h"
 
-#include "input/conversion_queue.h"
-#include "input/intake_entry.h"
-#include "input/scratch_folder.h"
 #include "settings/common_dlgs_w.h"
 
 namespace brisquel {
@@ -14,15 +11,14 @@ const char AddFileFilter[] =
     "QuickTime Format(*.mov)|*.mov|DVD VOB(*.vob)|*.vob|Real Video(*.rm)|*.rm|3GP Video(*.3gp)|*.3gp|"
     "All Media Formats(*.*)|*.*";
 
-bool AddFile(CommonDlgsW& dialog, QWidget* owner, ConversionQueue& queue, const IntakeContext& context)
+std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner)
 {
     dialog.FileName.clear();
     dialog.Filter = QString::fromLatin1(AddFileFilter);
     dialog.DialogTitle = QStringLiteral("Open Files");
-    if (!dialog.ShowOpen(owner) || dialog.FileName.isEmpty())
-        return false;
-    createScratchFolder(context.scratchFolder);
-    return queue.append(addFileEntry(dialog.FileName.toStdString(), context));
+    if (!dialog.ShowOpen(owner))
+        return {};
+    return dialog.FileName.toStdString();
 }
 
 } // namespace brisquel

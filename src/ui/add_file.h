@@ -1,19 +1,18 @@
 #pragma once
 
-#include "input/queue_path.h"
+#include <string>
 
 class QWidget;
 
 namespace brisquel {
 
 class CommonDlgsW;
-class ConversionQueue;
 
 // The open dialog's filter for Add File: the common media types, then every file.
 extern const char AddFileFilter[];
 
-// Picks one file with `dialog` and appends its entry to the queue. Returns whether an entry
-// was appended; a cancelled dialog changes nothing.
-bool AddFile(CommonDlgsW& dialog, QWidget* owner, ConversionQueue& queue, const IntakeContext& context);
+// Asks `dialog` for the one file that Add File queues: its full path, or "" when the dialog
+// was cancelled or gave no name.
+std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner);
 
 } // namespace brisquel

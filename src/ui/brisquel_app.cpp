@@ -13,7 +13,7 @@ BrisquelApp::BrisquelApp(MainWindowContext context, const QString& lockPath)
     : m_context(std::move(context))
     , m_instance(lockPath)
 {
-    onUnloaded = [this](bool batchRunning) { endProgram(batchRunning); };
+    onUnloaded = [this](bool busy) { endProgram(busy); };
 }
 
 BrisquelApp::~BrisquelApp() = default;
@@ -23,23 +23,23 @@ bool BrisquelApp::start()
     if (!m_instance.acquire())
         return false;
     m_window = std::make_unique<frmMain>(m_context);
-    QObject::connect(m_window.get(), &frmMain::unloaded, [this](bool batchRunning) {
+    QObject::connect(m_window.get(), &frmMain::unloaded, [this](bool busy) {
         if (onUnloaded)
-            onUnloaded(batchRunning);
+            onUnloaded(busy);
     });
     m_window->load();
     m_window->show();
     return true;
 }
 
-void BrisquelApp::endProgram(bool batchRunning)
+void BrisquelApp::endProgram(bool busy)
 {
-    if (!batchRunning) {
+    if (!busy) {
         QCoreApplication::quit();
         return;
     }
-    // Closed from inside a running batch: the batch's own loop would go on with the next
-    // file, so the program ends here and now, as an unload must.
+    // Closed from inside a running batch or search: its own loop would go on (the batch
+    // with the next file), so the program ends here and now, as an unload must.
     m_instance.release();
     std::fflush(nullptr);
     std::_Exit(0);

@@ -23,10 +23,10 @@ public:
     frmMain* window() const { return m_window.get(); }
 
     // What happens when the window has been unloaded; by default the program ends.
-    std::function<void(bool batchRunning)> onUnloaded;
+    std::function<void(bool busy)> onUnloaded;
 
 private:
-    void endProgram(bool batchRunning);
+    void endProgram(bool busy);
 
     MainWindowContext m_context;
     SingleInstance m_instance;

@@ -1,33 +1,49 @@
 #include "ui/frm_main.h"
 
 #include "engine/batch_driver.h"
+#include "input/code_page.h"
 #include "input/delete_folder_tree.h"
+#include "input/file_search.h"
+#include "input/intake_entry.h"
+#include "input/remove_all.h"
+#include "input/scratch_folder.h"
 #include "platform/desktop.h"
 #include "platform/make_window_layered.h"
 #include "process/process_list.h"
 #include "settings/common_dlgs_w.h"
+#include "settings/frm_options.h"
+#include "settings/open_file_dialog.h"
 #include "settings/option_values.h"
 #include "settings/options_file.h"
+#include "settings/pick_folder.h"
 #include "settings/setup_file.h"
 #include "ui/add_file.h"
+#include "ui/centre_on_screen.h"
+#include "ui/clickable_label.h"
+#include "ui/drop_target.h"
+#include "ui/dropped_files.h"
+#include "ui/frm_menu.h"
 #include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
 #include "ui/output_settings_panel.h"
 #include "ui/queue_list.h"
 #include "ui/scale_form_to_screen.h"
+#include "ui/tahoma.h"
 #include "ui/web_address.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include <cmath>
 #include <filesystem>
@@ -38,15 +54,14 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr QRgb KeyColour = 0xFF00FF;
 constexpr int ScratchDeleteLimitMs = 2000;
-
-QFont tahoma(double points, QFont::Weight weight = QFont::Normal)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setWeight(weight);
-    return font;
-}
+// The window definition stores "Drag && Drop Files Here", where "&&" shows one ampersand;
+// a QLabel shows its text as it is.
+constexpr char DropHintCaption[] = "Drag & Drop Files Here";
+constexpr char SearchingCaption[] = "Searching Files...";
+constexpr qint64 SearchYieldMs = 8;
+constexpr char RemoveSelectedWord[] = "RemoveSelected";
+// Long names, and the current folder left as it is.
+constexpr std::int32_t DropZoneDialogFlags = 2097160;
 
 QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
 {
@@ -57,20 +72,27 @@ QTimer* makeTimer(QObject* parent, const char* name, int ms, bool singleShot)
     return timer;
 }
 
-// A label that shows the skin through it and opens something when clicked.
-class LinkLabel : public QLabel
+// A plain drop queues what the toolkit hands over in the narrow code page.
+QueueEntry narrowDropEntry(const std::string& path, const IntakeContext& context)
 {
-public:
-    using QLabel::QLabel;
-    std::function<void()> onClick;
+    return plainDropEntry(context.codePage.narrow(path));
+}
 
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-            onClick();
-    }
-};
+QueueEntry droppedFolderFileEntry(const std::string& path, const IntakeContext& context)
+{
+    return foundFileEntry(path, context);
+}
+
+QueueEntry dropZonePickEntry(const std::string& path, const IntakeContext&)
+{
+    return pickedPathEntry(path);
+}
+
+QString leftOutText(int leftOut)
+{
+    const QString files = leftOut == 1 ? QStringLiteral("1 file was") : QStringLiteral("%1 files were").arg(leftOut);
+    return QStringLiteral("The list holds at most %1 files: %2 left out.").arg(ConversionQueue::MaxEntries).arg(files);
+}
 
 Desktop::Icon desktopIcon(BatchHost::MessageIcon icon)
 {
@@ -90,6 +112,7 @@ frmMain::frmMain(MainWindowContext context)
     , m_context(std::move(context))
     , m_desktop(*m_context.desktop)
     , m_art(drawSkinArtwork(qApp->devicePixelRatio()))
+    , m_codePage(m_context.codePage ? m_context.codePage : &utf8CodePage())
 {
     setObjectName(QStringLiteral("frmMain"));
     setFixedSize(layout::Client);
@@ -123,24 +146,30 @@ void frmMain::createControls()
     m_picText->setGeometry(layout::EmptyHint);
     m_picText->setAutoFillBackground(true);
     m_picText->setPalette(QPalette(Qt::white));
-    m_lblText = new QLabel(QStringLiteral("Drag & Drop Files Here"), m_picText);
+    m_lblText = new QLabel(QString::fromLatin1(DropHintCaption), m_picText);
     m_lblText->setObjectName(QStringLiteral("lblText"));
     m_lblText->setGeometry(m_picText->rect());
     m_lblText->setAlignment(Qt::AlignCenter);
     m_lblText->setFont(tahoma(9, QFont::Bold));
     m_lblText->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128);"));
 
-    m_picDrop = new QWidget(this);
-    m_picDrop->setObjectName(QStringLiteral("picDrop"));
+    m_picDrop = new DropTarget(QStringLiteral("picDrop"), this);
     m_picDrop->setAutoFillBackground(true);
     m_picDrop->setPalette(QPalette(Qt::white));
+    m_picDrop->setHint(QStringLiteral("Drop to add to the list"),
+                       QStringLiteral("Files join the queue in the order dropped; folders are searched"));
     m_picDrop->hide();
 
-    m_picDrag = new QLabel(this);
-    m_picDrag->setObjectName(QStringLiteral("picDrag"));
+    m_picDrag = new DropTarget(QStringLiteral("picDrag"), this);
     m_picDrag->setGeometry(layout::DropZone);
     m_picDrag->setToolTip(QStringLiteral("Drag media files onto this DropZone"));
     m_picDrag->hide();
+
+    // The command box that carries command words from the menu owner; never shown.
+    m_txtAction = new QLineEdit(this);
+    m_txtAction->setObjectName(QStringLiteral("txtAction"));
+    m_txtAction->setFocusPolicy(Qt::NoFocus);
+    m_txtAction->hide();
 
     m_panel = new OutputSettingsPanel(*this, m_desktop, m_context.defaultOutputFolder);
 
@@ -157,8 +186,8 @@ void frmMain::createControls()
     m_lblPB->setFont(tahoma(7.5, QFont::Bold));
     m_lblPB->setStyleSheet(QStringLiteral("color: rgb(15, 30, 60); background: transparent;"));
 
-    auto* web = new LinkLabel(this);
-    web->onClick = [this] { openHelpPage(); };
+    auto* web = new ClickableLabel(this);
+    connect(web, &ClickableLabel::clicked, this, &frmMain::openHelpPage);
     m_lblWeb = web;
     m_lblWeb->setObjectName(QStringLiteral("lblWeb"));
     m_lblWeb->setGeometry(layout::Web);
@@ -182,6 +211,14 @@ void frmMain::createControls()
     m_timer2 = makeTimer(this, "Timer2", 50, false);
     m_timer3 = makeTimer(this, "Timer3", 50, true);
     connect(m_timer3, &QTimer::timeout, this, &frmMain::reveal);
+
+    connect(m_LV, &QueueList::dragEntered, m_picDrop, &QWidget::show);
+    connect(m_LV, &QueueList::dropped, this, &frmMain::onPlainDrop);
+    connect(m_picDrop, &DropTarget::dropped, this, &frmMain::onOverlayDrop);
+    connect(m_picDrop, &DropTarget::clicked, m_picDrop, &QWidget::hide);
+    connect(m_picDrag, &DropTarget::dropped, this, &frmMain::onPlainDrop);
+    connect(m_picDrag, &DropTarget::clicked, this, &frmMain::onDropZoneClick);
+    connect(m_txtAction, &QLineEdit::textChanged, this, &frmMain::dispatchCommand);
 }
 
 void frmMain::connectHotImages()
@@ -241,14 +278,7 @@ void frmMain::reveal()
 {
     m_timer3->stop();
     MakeWindowLayered(*this, m_art.skin.toImage(), KeyColour);
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        const QRect frame = frameGeometry();
-        // Halves go to the even neighbour, as the platform's rounding does.
-        const int left = static_cast<int>(std::nearbyint((area.width() - frame.width()) / 2.0));
-        const int top = static_cast<int>(std::nearbyint((area.height() - frame.height()) / 2.0));
-        move(area.left() + left, area.top() + top);
-    }
+    centreOnScreen(*this);
     m_pump.ProcessPending();
     emit revealed();
 }
@@ -267,7 +297,8 @@ void frmMain::closeEvent(QCloseEvent* event)
         KillProcessByName(WatchedImageName);
     deleteScratchFiles();
     event->accept();
-    emit unloaded(running);
+    // A search left to go on would scan on unseen, holding the single-instance lock.
+    emit unloaded(running || m_searches > 0);
 }
 
 void frmMain::deleteScratchFiles()
@@ -293,51 +324,24 @@ void frmMain::paintEvent(QPaintEvent*)
 
 void frmMain::mouseMoveEvent(QMouseEvent* event)
 {
-    if (QWidget::mouseGrabber() == this && !m_manualDrag)
-        releaseMouse();
-    if (m_manualDrag) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    if ((event->buttons() & Qt::LeftButton) && beginBackgroundDrag(event))
-        return;
-    finishBackgroundSequence();
-}
-
-bool frmMain::beginBackgroundDrag(QMouseEvent* event)
-{
-    if (windowHandle() && windowHandle()->startSystemMove()) {
-        m_systemDrag = true;
-        return true;
-    }
-    // Without a window manager that moves windows, follow the pointer ourselves, from
-    // where the button went down.
-    m_manualDrag = true;
-    grabMouse();
-    move(event->globalPosition().toPoint() - m_dragOffset);
-    return true;
+    if (!m_drag.move(*event))
+        finishBackgroundSequence();
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragOffset = event->globalPosition().toPoint() - pos();
+    m_drag.press(*event);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || (!m_manualDrag && !m_systemDrag))
-        return;
-    if (m_manualDrag)
-        releaseMouse();
-    finishBackgroundSequence();
+    if (m_drag.release(*event))
+        finishBackgroundSequence();
 }
 
 // Steps 3 to 5 of the background sequence, run once a drag has ended.
 void frmMain::finishBackgroundSequence()
 {
-    m_manualDrag = false;
-    m_systemDrag = false;
     m_picDrop->hide();
     clearToolbarPictures();
     m_imgConvert->clearPicture();
@@ -353,6 +357,8 @@ void frmMain::onToolbarClick(int index)
 {
     switch (index) {
     case 0: addFile(); break;
+    case 6: AddFolder(); break;
+    case 1: openRemoveMenu(); break;
     case 2: showSettings(); break;
     case 3: openHelpPage(); break;
     case 4: SaveSettingsAndExit(); break;
@@ -360,9 +366,171 @@ void frmMain::onToolbarClick(int index)
     }
 }
 
+IntakeContext frmMain::intakeContext() const
+{
+    return {*m_codePage, m_context.scratchFolder};
+}
+
 void frmMain::addFile()
 {
-    AddFile(*m_objDialog, this, m_queue, IntakeContext{utf8CodePage(), m_context.scratchFolder});
+    const std::string file = PickFileToAdd(*m_objDialog, this);
+    if (!file.empty()) {
+        createScratchFolder(m_context.scratchFolder);
+        queueEntries({{file, addFileEntry}});
+    }
+    updateEmptyHint();
+}
+
+void frmMain::AddFolder()
+{
+    const auto folder = PickFolder(m_desktop, this);
+    if (!folder)
+        return;
+    std::vector<PendingEntry> pending;
+    for (std::string& file : searchFolder(*folder))
+        pending.push_back({std::move(file), foundFileEntry});
+    queueEntries(pending);
+    restoreHintCaption();
+    updateEmptyHint();
+}
+
+std::vector<std::string> frmMain::searchFolder(const std::string& folder)
+{
+    m_picText->show();
+    m_lblText->setText(QString::fromLatin1(SearchingCaption));
+    ++m_searches;
+    std::vector<std::string> found;
+    // The search offers a yield after every entry; taking each would cost far more than the
+    // search itself. A turn of the loop every few milliseconds keeps the window as lively.
+    QElapsedTimer sinceYield;
+    SearchFolder(folder, found, [&] {
+        if (sinceYield.isValid() && sinceYield.elapsed() < SearchYieldMs)
+            return;
+        m_pump.ProcessPending();
+        sinceYield.start();
+    });
+    --m_searches;
+    return found;
+}
+
+// A search that another one's yield let in must not take the outer one's caption away.
+void frmMain::restoreHintCaption()
+{
+    if (m_searches == 0)
+        m_lblText->setText(QString::fromLatin1(DropHintCaption));
+}
+
+// Entries are made, temporary copies included, only for what fits in the queue; the rest
+// is named in one message.
+void frmMain::queueEntries(const std::vector<PendingEntry>& pending)
+{
+    const std::size_t room = static_cast<std::size_t>(std::max(0, ConversionQueue::MaxEntries - m_queue.count()));
+    const std::size_t taken = std::min(room, pending.size());
+    std::vector<QueueEntry> entries;
+    entries.reserve(taken);
+    const IntakeContext context = intakeContext();
+    for (std::size_t i = 0; i < taken; ++i)
+        entries.push_back(pending[i].make(pending[i].path, context));
+    const int leftOut = m_queue.append(entries) + static_cast<int>(pending.size() - taken);
+    if (leftOut > 0)
+        m_desktop.showMessage(this, Desktop::Icon::Warning, QStringLiteral("Add"), leftOutText(leftOut));
+}
+
+void frmMain::onOverlayDrop(const QMimeData* data)
+{
+    createScratchFolder(m_context.scratchFolder);
+    takeDrop(data, overlayDropEntry);
+}
+
+void frmMain::onPlainDrop(const QMimeData* data)
+{
+    takeDrop(data, narrowDropEntry);
+}
+
+void frmMain::takeDrop(const QMimeData* data, EntryMaker fileEntry)
+{
+    // A drag over the list showed the overlay, whichever target took the drop; hidden
+    // first, as it would cover the caption of a dropped folder's search.
+    m_picDrop->hide();
+    QueueDroppedFiles(data, fileEntry);
+    hideHintAfterDrop();
+}
+
+// A dropped folder is searched as Add Folder searches, its files taking its place in the
+// drop order. The whole drop is appended at once, after any search, so nothing that runs in
+// a search's yield can come between its entries.
+void frmMain::QueueDroppedFiles(const QMimeData* data, EntryMaker fileEntry)
+{
+    std::vector<PendingEntry> pending;
+    bool searched = false;
+    for (std::string& path : droppedFiles(data)) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(path, ec)) {
+            for (std::string& file : searchFolder(path))
+                pending.push_back({std::move(file), droppedFolderFileEntry});
+            searched = true;
+        } else {
+            pending.push_back({std::move(path), fileEntry});
+        }
+    }
+    queueEntries(pending);
+    if (searched)
+        restoreHintCaption();
+}
+
+void frmMain::hideHintAfterDrop()
+{
+    if (m_queue.count() == 0)
+        return;
+    m_pump.ProcessPending();
+    if (m_queue.count() > 0)
+        m_picText->hide();
+}
+
+void frmMain::onDropZoneClick()
+{
+    const std::string file = OpenFileDialog(m_desktop, this, m_context.programFolder, "Open Files", "", "*.*|*.*",
+                                            DropZoneDialogFlags);
+    if (file.empty())
+        return;
+    queueEntries({{file, dropZonePickEntry}});
+    if (m_queue.count() > 0)
+        m_picText->hide();
+}
+
+void frmMain::openRemoveMenu()
+{
+    if (!m_frmMenu)
+        m_frmMenu = std::make_unique<frmMenu>(*m_txtAction, [this] { RemoveAll(); });
+    // popup, not exec: nothing here waits for the choice, and a menu that runs no loop of
+    // its own leaves the window's loop in charge, where a test can reach the open menu.
+    m_frmMenu->menuRemove()->popup(QCursor::pos());
+}
+
+void frmMain::dispatchCommand(const QString& text)
+{
+    if (text == QLatin1String(RemoveSelectedWord))
+        RemoveSelected();
+    // Emptied after every word, so the same word written again is a change again.
+    m_txtAction->setText(QString());
+}
+
+void frmMain::RemoveSelected()
+{
+    // The current row counts only while it shows as selected: the list keeps a current row
+    // after a removal that the user sees no mark on.
+    QTreeWidgetItem* row = m_LV->currentItem();
+    if (row && row->isSelected())
+        m_queue.removeAt(m_LV->indexOfTopLevelItem(row));
+    if (m_queue.count() == 0)
+        m_picText->show();
+}
+
+void frmMain::RemoveAll()
+{
+    removeAll(m_queue, [this] { m_pump.ProcessPending(); });
+    restoreHintCaption();
+    // Entries dropped during the removal stay, so the hint follows the queue.
     updateEmptyHint();
 }
 
@@ -373,8 +541,9 @@ void frmMain::updateEmptyHint()
 
 void frmMain::showSettings()
 {
-    m_desktop.showMessage(this, Desktop::Icon::Information, QStringLiteral("Setting"),
-                          QStringLiteral("The options will be ready in a later version."));
+    frmOptions options(m_desktop, m_context.settingsFolder, this);
+    options.load();
+    options.exec();
 }
 
 void frmMain::openHelpPage()

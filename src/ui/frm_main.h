@@ -3,25 +3,33 @@
 #include "engine/batch_host.h"
 #include "input/conversion_queue.h"
 #include "platform/qt_event_pump.h"
+#include "ui/background_drag.h"
 #include "ui/main_window_context.h"
 #include "ui/skin_artwork.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QLabel;
+class QLineEdit;
+class QMimeData;
 class QTimer;
 
 namespace brisquel {
 
 class BatchDriver;
+class CodePage;
 class CommonDlgsW;
+class DropTarget;
 class HotImage;
 class OutputSettingsPanel;
 class QueueList;
+class frmMenu;
+struct IntakeContext;
 
 // The main window: the skin with its hot images, the queue list, the output settings
 // panel and the progress display. It is the batch driver's view of the window.
@@ -39,6 +47,15 @@ public:
 
     // The Exit command: saves the output settings, then closes the window.
     void SaveSettingsAndExit();
+
+    // Picks a folder and queues every file of its tree, in the order found. The search
+    // yields to the window's loop as it goes.
+    void AddFolder();
+    // Removes the selected row with its path; nothing when no row is selected.
+    void RemoveSelected();
+    // Empties the queue from the front, yielding after every row; entries dropped meanwhile
+    // stay queued.
+    void RemoveAll();
 
     OutputSettingsPanel& panel() { return *m_panel; }
     ConversionQueue& queue() { return m_queue; }
@@ -76,9 +93,9 @@ signals:
     void progressCaptionChanged(const QString& caption);
     // Timer3 has made the window layered and centred it.
     void revealed();
-    // The unload step is done; the program ends now. `batchRunning` tells that the window
-    // was closed from inside a running batch, which must not be left to go on.
-    void unloaded(bool batchRunning);
+    // The unload step is done; the program ends now. `busy` tells that the window was closed
+    // from inside a running batch or folder search, which must not be left to go on.
+    void unloaded(bool busy);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -93,8 +110,27 @@ private:
     void onToolbarClick(int index);
     void clearToolbarPictures();
     void finishBackgroundSequence();
-    bool beginBackgroundDrag(QMouseEvent* event);
+    // How the entry of one path is made; it runs only once the queue has room for it.
+    using EntryMaker = QueueEntry (*)(const std::string& path, const IntakeContext& context);
+    struct PendingEntry
+    {
+        std::string path;
+        EntryMaker make;
+    };
+
     void addFile();
+    void openRemoveMenu();
+    void dispatchCommand(const QString& text);
+    void onOverlayDrop(const QMimeData* data);
+    void onPlainDrop(const QMimeData* data);
+    void takeDrop(const QMimeData* data, EntryMaker fileEntry);
+    void onDropZoneClick();
+    void QueueDroppedFiles(const QMimeData* data, EntryMaker fileEntry);
+    std::vector<std::string> searchFolder(const std::string& folder);
+    void queueEntries(const std::vector<PendingEntry>& pending);
+    void restoreHintCaption();
+    void hideHintAfterDrop();
+    IntakeContext intakeContext() const;
     void showSettings();
     void openHelpPage();
     void reveal();
@@ -108,14 +144,17 @@ private:
     ConversionQueue m_queue;
     std::unique_ptr<CommonDlgsW> m_objDialog;
     std::unique_ptr<BatchDriver> m_driver;
+    std::unique_ptr<frmMenu> m_frmMenu;
+    const CodePage* m_codePage = nullptr;
 
     std::array<HotImage*, 7> m_imgToolbar{};
     HotImage* m_imgConvert = nullptr;
     QueueList* m_LV = nullptr;
     QWidget* m_picText = nullptr;
     QLabel* m_lblText = nullptr;
-    QWidget* m_picDrop = nullptr;
-    QLabel* m_picDrag = nullptr;
+    DropTarget* m_picDrop = nullptr;
+    DropTarget* m_picDrag = nullptr;
+    QLineEdit* m_txtAction = nullptr;
     OutputSettingsPanel* m_panel = nullptr;
     QLabel* m_imgPB = nullptr;
     QLabel* m_lblPB = nullptr;
@@ -125,9 +164,8 @@ private:
     QTimer* m_timer3 = nullptr;
 
     int m_progressTwips = 0;
-    bool m_manualDrag = false;
-    bool m_systemDrag = false;
-    QPoint m_dragOffset;
+    int m_searches = 0; // folder searches under way, nested in each other's yields
+    BackgroundDrag m_drag{*this};
 };
 
 } // namespace brisquel

@@ -5,7 +5,7 @@
 namespace brisquel {
 
 HotImage::HotImage(const QString& name, const QRect& rect, QWidget* parent)
-    : QLabel(parent)
+    : ClickableLabel(parent)
 {
     setObjectName(name);
     setGeometry(rect);
@@ -38,20 +38,8 @@ void HotImage::mouseMoveEvent(QMouseEvent* event)
 
 void HotImage::mousePressEvent(QMouseEvent* event)
 {
-    event->accept();
-    if (event->button() == Qt::LeftButton)
-        m_leftDown = true;
+    ClickableLabel::mousePressEvent(event);
     emit pressed();
-}
-
-void HotImage::mouseReleaseEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (event->button() != Qt::LeftButton || !m_leftDown)
-        return;
-    m_leftDown = false;
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
 }
 
 } // namespace brisquel

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/clickable_label.h"
+
 #include <QPixmap>
 
 namespace brisquel {
 
 // A transparent clickable area over a button painted on the skin. It shows its highlight
 // picture only while lit; a disabled one gets no pointer events at all.
-class HotImage : public QLabel
+class HotImage : public ClickableLabel
 {
     Q_OBJECT
 
@@ -21,18 +22,15 @@ public:
 
 signals:
     void moved();
-    void pressed();   // any button
-    void clicked();   // left button, released over the image
+    void pressed(); // any button
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_highlight;
     bool m_lit = false;
-    bool m_leftDown = false;
 };
 
 } // namespace brisquel

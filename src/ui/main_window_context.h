@@ -4,6 +4,7 @@
 
 namespace brisquel {
 
+class CodePage;
 class Desktop;
 
 // What the main window takes from outside: its folders and the desktop. A test hands in
@@ -15,6 +16,9 @@ struct MainWindowContext
     std::string settingsFolder; // setup.ini, options.ini
     std::string defaultOutputFolder;
     Desktop* desktop = nullptr;
+    // The narrowing of dropped and found names; the program's own when null. Tests plug in
+    // a code page that lacks ordinary characters, to reach the temporary copies.
+    const CodePage* codePage = nullptr;
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

@@ -1,8 +1,10 @@
 #include "ui/queue_list.h"
 
 #include "input/conversion_queue.h"
+#include "ui/drop_target.h"
 #include "ui/main_window_layout.h"
 
+#include <QDragEnterEvent>
 #include <QHeaderView>
 
 namespace brisquel {
@@ -28,9 +30,29 @@ QueueList::QueueList(ConversionQueue& queue, QWidget* parent)
                                  "QTreeWidget::item:selected { background: #dbe7fd; color: #1e293b; }"));
     header()->setStretchLastSection(true);
     header()->resizeSection(0, layout::FileNameColumnWidth);
+    // Drags reach an item view through its viewport.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 
     m_queue.entriesInserted = [this](int first, int last) { insertRows(first, last); };
     m_queue.entriesRemoved = [this](int first, int last) { removeRows(first, last); };
+}
+
+void QueueList::dragEnterEvent(QDragEnterEvent* event)
+{
+    acceptAsCopy(*event);
+    emit dragEntered();
+}
+
+void QueueList::dragMoveEvent(QDragMoveEvent* event)
+{
+    acceptAsCopy(*event);
+}
+
+void QueueList::dropEvent(QDropEvent* event)
+{
+    acceptAsCopy(*event);
+    emit dropped(event->mimeData());
 }
 
 void QueueList::insertRows(int first, int last)

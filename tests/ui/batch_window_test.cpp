@@ -3,6 +3,9 @@
 #include "main_window_fixture.h"
 
 #include "ui/main_window_layout.h"
+#include "ui/web_address.h"
+
+#include <QApplication>
 
 #include <QLabel>
 #include <QProcess>
@@ -23,9 +26,9 @@ class BatchWindowTest : public testing::Test, public MainWindowFixture
 {
 protected:
     // A sine tone of `seconds`, made by the converter itself.
-    std::string makeTone(int seconds)
+    std::string makeTone(int seconds, const std::string& name = "tone.wav")
     {
-        const std::string path = dir / "tone.wav";
+        const std::string path = dir / name;
         const int code = QProcess::execute(QString::fromStdString(test::binFolder() + "/data/conv.exe"),
                                            {"-v", "error", "-f", "lavfi", "-i",
                                             QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-y",
@@ -109,6 +112,47 @@ TEST_F(BatchWindowTest, StartNowConvertsTheQueueIntoSegments)
     EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(output)));
     EXPECT_EQ(desktop.sounds, std::vector<QString>{QString::fromStdString(test::binFolder() + "/sound.wav")});
     EXPECT_TRUE(control<QWidget>(*w, "picDrag")->isVisible());
+}
+
+TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnoreClicks)
+{
+    const std::string first = makeTone(3, "first.wav");
+    const std::string second = makeTone(3, "second.wav");
+    std::filesystem::create_directories(output);
+    auto w = start(test::binFolder());
+    addFile(*w, first);
+
+    // Everything is tried once, while the batch prepares its first file.
+    bool tried = false;
+    int rowsAfterDrop = 0;
+    QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        if (caption != "Preparing Files..." || tried)
+            return;
+        tried = true;
+        overlayDrop(*w, *filesData({second}));
+        rowsAfterDrop = control<QTreeWidget>(*w, "LV")->topLevelItemCount();
+        desktop.fileAnswers.push_back(QStringList{QString::fromStdString(first)});
+        desktop.folderAnswers.push_back(QString::fromStdString(output));
+        for (int i : {0, 6, 1, 2, 3, 4})
+            click(*w, layout::Toolbar[i].center());
+        click(*w, layout::Convert.center());
+        click(*w, layout::Browse.center());
+        click(*w, control<QWidget>(*w, "lblWeb")->geometry().center());
+    });
+    click(*w, layout::Convert.center());
+    for (int i = 0; i < 3000 && w->queueCount() > 0; ++i)
+        QTest::qWait(100);
+
+    ASSERT_TRUE(tried);
+    EXPECT_EQ(rowsAfterDrop, 2) << "the drop queued behind the running file";
+    EXPECT_EQ(filesIn(output), (std::vector<std::string>{"first00000.mp3", "second00000.mp3"}));
+    EXPECT_EQ(desktop.fileAnswers.size(), 1u) << "Add File ran during the batch";
+    EXPECT_TRUE(desktop.folderAnswers.empty()) << "Browse is still open to the user";
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the Remove popup opened during the batch";
+    ASSERT_GE(desktop.openedUrls.size(), 1u);
+    EXPECT_EQ(desktop.openedUrls.front(), QUrl(QString::fromLatin1(WebAddress))) << "the web label still works";
+    EXPECT_EQ(desktop.openedUrls.size(), 2u) << "the help page once, by the label; then the output folder";
 }
 
 TEST_F(BatchWindowTest, ClosingDuringAConversionEndsTheConverterAndTheScratchFiles)

@@ -6,10 +6,14 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPoint>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace brisquel::test {
 
@@ -36,12 +40,43 @@ public:
         return window.findChild<T*>(QString::fromLatin1(name));
     }
 
+    // Drags as the toolkit delivers them: events built from the data, sent to the widget
+    // that receives them (an item view takes drags through its viewport). `modifiers` pick
+    // the action the source proposes; each returns the action the target accepted, or
+    // Qt::IgnoreAction.
+    static std::unique_ptr<QMimeData> filesData(const std::vector<std::string>& paths);
+    static Qt::DropAction dragEnter(QWidget* target, const QMimeData& data, Qt::KeyboardModifiers modifiers = {});
+    static Qt::DropAction drop(QWidget* target, const QMimeData& data, Qt::KeyboardModifiers modifiers = {});
+    // Over the list, so that the overlay shows, then onto the overlay and dropped there.
+    static Qt::DropAction overlayDrop(frmMain& window, const QMimeData& data, Qt::KeyboardModifiers modifiers = {});
+    static QWidget* listViewport(frmMain& window);
+
+    // The queue as the window shows it, row by row, with each row's path.
+    struct Row
+    {
+        std::string path, fileName, format;
+        bool operator==(const Row&) const = default;
+    };
+    static std::vector<Row> rows(frmMain& window);
+
     TempDir dir;
     ScriptedDesktop desktop;
     std::string fakeProgram;
     std::string scratch;
     std::string settings;
     std::string output;
+    const CodePage* codePage = nullptr; // the window's narrowing; the program's own when null
+};
+
+// Runs `probe` whenever the event loop turns, so a test sees the window as it stands in the
+// yields of a long operation (a search, Remove All) and can act from inside them.
+class LoopProbe
+{
+public:
+    explicit LoopProbe(std::function<void()> probe);
+
+private:
+    QTimer m_timer;
 };
 
 } // namespace brisquel::test

@@ -1,0 +1,375 @@
+#include "settings/frm_options.h"
+
+#include "platform/desktop.h"
+#include "platform/make_window_layered.h"
+#include "settings/option_values.h"
+#include "settings/options_file.h"
+#include "settings/whole_number.h"
+#include "ui/centre_on_screen.h"
+#include "ui/hot_image.h"
+#include "ui/scale_form_to_screen.h"
+#include "ui/tahoma.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+
+namespace brisquel {
+namespace {
+
+constexpr QSize Client{224, 116};
+constexpr QRgb KeyColour = 0xFF00FF;
+
+// The main window's skin colours, so the dialog reads as part of it.
+const QColor Page(0xEE, 0xF2, 0xF6);
+const QColor Card(0xFF, 0xFF, 0xFF);
+const QColor Line(0xD3, 0xDB, 0xE5);
+const QColor SoftInk(0x5B, 0x6B, 0x80);
+const QColor Accent(0x25, 0x63, 0xEB);
+const QColor HotTile(0xE7, 0xEF, 0xFE);
+
+struct LabelDef
+{
+    const char* name;
+    const char* text;
+    QRect rect;
+};
+
+// Label1 is the only one inside the client area; the others caption the cutter boxes.
+constexpr std::array<LabelDef, 10> Labels{{
+    {"Label1", "Sound Reminder:", {32, 14, 94, 14}},
+    {"Label2", "Cutter Setting:", {305, 54, 83, 14}},
+    {"Label3", "From:", {314, 84, 31, 14}},
+    {"Label4", "Hour", {380, 82, 26, 14}},
+    {"Label5", "Min", {456, 82, 18, 14}},
+    {"Label6", "Sec", {538, 82, 20, 14}},
+    {"Label7", "Duration:", {298, 108, 50, 14}},
+    {"Label8", "Hour", {380, 108, 26, 14}},
+    {"Label9", "Min", {456, 108, 18, 14}},
+    {"Label10", "Sec", {538, 108, 20, 14}},
+}};
+
+struct BoxDef
+{
+    const char* name;
+    QRect rect;
+};
+
+constexpr std::array<BoxDef, 6> Boxes{{
+    {"txtFromH", {354, 81, 19, 18}},
+    {"txtFromM", {420, 81, 31, 18}},
+    {"txtFromS", {490, 81, 43, 18}},
+    {"txtToH", {354, 105, 19, 18}},
+    {"txtToM", {420, 105, 31, 18}},
+    {"txtToS", {490, 105, 43, 18}},
+}};
+enum BoxIndex { FromH, FromM, FromS, ToH, ToM, ToS };
+
+struct MinuteOrSecondCheck
+{
+    BoxIndex box;
+    const char* message;
+};
+
+constexpr std::array<MinuteOrSecondCheck, 4> Checks{{
+    {FromM, "Minutes must less than 60"},
+    {ToM, "Minutes must less than 60"},
+    {FromS, "Seconds must less than 60"},
+    {ToS, "Seconds must less than 60"},
+}};
+
+constexpr QRect CommandOK{32, 70, 71, 27};
+constexpr QRect CommandBack{122, 70, 73, 27};
+constexpr QRect ReminderCard{16, 6, 192, 58};
+
+const QString PrimaryButton = QStringLiteral(
+    "QPushButton { color: white; background: #2563EB; border: 1px solid #1D4ED8; border-radius: 4px;"
+    " font-weight: bold; }"
+    "QPushButton:hover { background: #3B7BF5; }"
+    "QPushButton:pressed { background: #1D4ED8; }"
+    "QPushButton:focus { border: 2px solid #1E3A8A; }");
+const QString PlainButton = QStringLiteral(
+    "QPushButton { color: #1E293B; background: white; border: 1px solid #C5CFDB; border-radius: 4px; }"
+    "QPushButton:hover { background: #E7EFFE; border-color: #C3D5FB; }"
+    "QPushButton:pressed { background: #D6E3FD; }"
+    "QPushButton:focus { border: 2px solid #2563EB; }");
+
+QPixmap canvas(QSize size, qreal ratio)
+{
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+// A bell: the reminder that the card is about.
+void paintBell(QPainter& p, QPointF o)
+{
+    QPainterPath bell;
+    bell.moveTo(o + QPointF(1, 11));
+    bell.quadTo(o + QPointF(3, 9.5), o + QPointF(3, 6));
+    bell.cubicTo(o + QPointF(3, 1.5), o + QPointF(11, 1.5), o + QPointF(11, 6));
+    bell.quadTo(o + QPointF(11, 9.5), o + QPointF(13, 11));
+    bell.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Accent);
+    p.drawPath(bell);
+    p.drawEllipse(o + QPointF(7, 12.4), 1.8, 1.8);
+}
+
+QPixmap drawBackground(qreal ratio)
+{
+    QPixmap picture = canvas(Client, ratio);
+    picture.fill(Page);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Line, 1));
+    p.setBrush(Card);
+    p.drawRoundedRect(QRectF(ReminderCard).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    paintBell(p, QPointF(ReminderCard.right() - 24, 13));
+    return picture;
+}
+
+// The light of imgOK and imgBack: their caption on a tile, as the toolbar lights up.
+QPixmap drawLight(const QString& caption, qreal ratio)
+{
+    QPixmap picture = canvas(QSize(58, 18), ratio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Accent, 1));
+    p.setBrush(HotTile);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 57, 17), 4, 4);
+    p.setPen(Accent);
+    p.setFont(tahoma(8.25, QFont::Bold));
+    p.drawText(QRectF(0, 0, 58, 18), Qt::AlignCenter, caption);
+    return picture;
+}
+
+// The stored cutter by its value: 0 unticked, 1 ticked, 2 greyed. Qt numbers the last two
+// the other way round.
+constexpr std::array<Qt::CheckState, 3> CutterStates{Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+
+std::int16_t cutterValue(Qt::CheckState state)
+{
+    const auto found = std::find(CutterStates.begin(), CutterStates.end(), state);
+    return static_cast<std::int16_t>(found - CutterStates.begin());
+}
+
+// The value of a cutter box: the number its text starts with, fraction kept.
+std::optional<double> valueOf(const QLineEdit& box)
+{
+    return leadingNumber(box.text().toStdString());
+}
+
+std::int64_t floorDivide(std::int64_t value, std::int64_t divisor)
+{
+    const std::int64_t quotient = value / divisor;
+    return (value % divisor != 0 && value < 0) ? quotient - 1 : quotient;
+}
+
+// Hours and minutes round down, so a negative time shows as negative hours and the
+// minutes and seconds that lead back up to it: -300 s is -1 h 55 min 0 s.
+void showSeconds(std::int32_t seconds, QLineEdit& hours, QLineEdit& minutes, QLineEdit& rest)
+{
+    const std::int64_t h = floorDivide(seconds, 3600);
+    const std::int64_t m = floorDivide(seconds - h * 3600, 60);
+    hours.setText(QString::number(h));
+    minutes.setText(QString::number(m));
+    rest.setText(QString::number(seconds - h * 3600 - m * 60));
+}
+
+// A time that does not fit the value (or a box whose number is beyond any range) leaves
+// the value as it was, as reading options.ini does.
+void storeSeconds(std::int32_t& target, const QLineEdit& hours, const QLineEdit& minutes, const QLineEdit& rest)
+{
+    const auto h = valueOf(hours);
+    const auto m = valueOf(minutes);
+    const auto s = valueOf(rest);
+    if (!h || !m || !s)
+        return;
+    if (const auto total = fittingWholeNumber<std::int32_t>(roundHalfEven(*h * 3600 + *m * 60 + *s)))
+        target = *total;
+}
+
+} // namespace
+
+frmOptions::frmOptions(Desktop& desktop, std::string settingsFolder, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , m_desktop(desktop)
+    , m_settingsFolder(std::move(settingsFolder))
+    , m_background(drawBackground(devicePixelRatio()))
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(Client);
+    setFont(tahoma(8.25));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    createControls();
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::createControls()
+{
+    for (const LabelDef& def : Labels) {
+        auto* label = new QLabel(QString::fromLatin1(def.text), this);
+        label->setObjectName(QString::fromLatin1(def.name));
+        label->setGeometry(def.rect);
+        label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
+    }
+    QFont caption = font();
+    caption.setWeight(QFont::DemiBold);
+    findChild<QLabel*>(QStringLiteral("Label1"))->setFont(caption);
+
+    m_cmbSR = new QComboBox(this);
+    m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
+    m_cmbSR->setGeometry(32, 36, 163, 20);
+    m_cmbSR->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
+    m_cmbSR->setCurrentIndex(-1);
+
+    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    m_command1->setGeometry(CommandOK);
+    m_command1->setStyleSheet(PrimaryButton);
+    m_command2 = new QPushButton(QStringLiteral("Back"), this);
+    m_command2->setObjectName(QStringLiteral("Command2"));
+    m_command2->setGeometry(CommandBack);
+    m_command2->setStyleSheet(PlainButton);
+    for (QPushButton* button : {m_command1, m_command2})
+        button->setCursor(Qt::PointingHandCursor);
+
+    m_chkMC = new QCheckBox(QStringLiteral("Music Cutter"), this);
+    m_chkMC->setObjectName(QStringLiteral("chkMC"));
+    m_chkMC->setGeometry(398, 56, 15, 13);
+
+    for (std::size_t i = 0; i < Boxes.size(); ++i) {
+        m_boxes[i] = new QLineEdit(QStringLiteral("0"), this);
+        m_boxes[i]->setObjectName(QString::fromLatin1(Boxes[i].name));
+        m_boxes[i]->setGeometry(Boxes[i].rect);
+        m_boxes[i]->setEnabled(false);
+    }
+
+    m_imgOK = new HotImage(QStringLiteral("imgOK"), {166, 803, 58, 18}, this);
+    m_imgOK->setHighlightPicture(drawLight(QStringLiteral("OK"), devicePixelRatio()));
+    m_imgBack = new HotImage(QStringLiteral("imgBack"), {246, 803, 58, 18}, this);
+    m_imgBack->setHighlightPicture(drawLight(QStringLiteral("Back"), devicePixelRatio()));
+
+    // Only the bare background drags the dialog: a pointer over a control stays there.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->setAttribute(Qt::WA_NoMousePropagation);
+
+    QList<QWidget*> order{m_cmbSR, m_chkMC};
+    for (QLineEdit* box : m_boxes)
+        order.append(box);
+    order.append({m_command1, m_command2});
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(m_chkMC, &QCheckBox::stateChanged, this, [this](int state) {
+        // Greyed is a state the stored value can ask for, never one a click reaches.
+        if (state != Qt::PartiallyChecked)
+            m_chkMC->setTristate(false);
+        applyEnablingRule();
+    });
+    connect(m_command1, &QPushButton::clicked, this, &frmOptions::confirm);
+    connect(m_command2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_imgOK, &HotImage::clicked, this, &frmOptions::confirm);
+    connect(m_imgBack, &HotImage::clicked, this, &QDialog::reject);
+    connect(m_imgOK, &HotImage::moved, m_imgOK, &HotImage::light);
+    connect(m_imgBack, &HotImage::moved, m_imgBack, &HotImage::light);
+}
+
+void frmOptions::load()
+{
+    MakeWindowLayered(*this, m_background.toImage(), KeyColour);
+    ScaleFormToScreen(*this, screenScale(*this));
+    // A value the controls cannot show leaves them as they are made: no choice, unticked.
+    if (SoundReminder >= -1 && SoundReminder <= 1)
+        m_cmbSR->setCurrentIndex(SoundReminder);
+    if (MusicCutter >= 0 && MusicCutter <= 2)
+        m_chkMC->setCheckState(CutterStates[MusicCutter]);
+    if (m_chkMC->checkState() == Qt::Checked) {
+        showSeconds(CutStartSeconds, *m_boxes[FromH], *m_boxes[FromM], *m_boxes[FromS]);
+        showSeconds(CutLengthSeconds, *m_boxes[ToH], *m_boxes[ToM], *m_boxes[ToS]);
+    }
+    applyEnablingRule();
+    m_cmbSR->setFocus();
+}
+
+void frmOptions::applyEnablingRule()
+{
+    const bool ticked = m_chkMC->checkState() == Qt::Checked;
+    for (QLineEdit* box : m_boxes)
+        box->setEnabled(ticked);
+}
+
+void frmOptions::confirm()
+{
+    for (const MinuteOrSecondCheck& check : Checks) {
+        QLineEdit* box = m_boxes[check.box];
+        const auto value = valueOf(*box);
+        if (value && *value > 59) {
+            m_desktop.showMessage(this, Desktop::Icon::Warning, QStringLiteral("Min"),
+                                  QString::fromLatin1(check.message));
+            box->setFocus();
+            return;
+        }
+    }
+    if (std::all_of(m_boxes.begin(), m_boxes.end(), [](const QLineEdit* box) { return valueOf(*box) == 0.0; }))
+        m_chkMC->setCheckState(Qt::Unchecked);
+
+    SoundReminder = static_cast<std::int16_t>(m_cmbSR->currentIndex());
+    MusicCutter = cutterValue(m_chkMC->checkState());
+    storeSeconds(CutStartSeconds, *m_boxes[FromH], *m_boxes[FromM], *m_boxes[FromS]);
+    storeSeconds(CutLengthSeconds, *m_boxes[ToH], *m_boxes[ToM], *m_boxes[ToS]);
+    SaveOptionsFile(m_settingsFolder);
+    accept();
+}
+
+void frmOptions::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    centreOnScreen(*this);
+}
+
+void frmOptions::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}
+
+void frmOptions::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_drag.move(*event))
+        clearHotImages();
+}
+
+void frmOptions::mousePressEvent(QMouseEvent* event)
+{
+    m_drag.press(*event);
+}
+
+void frmOptions::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_drag.release(*event))
+        clearHotImages();
+}
+
+void frmOptions::clearHotImages()
+{
+    m_imgOK->clearPicture();
+    m_imgBack->clearPicture();
+}
+
+} // namespace brisquel

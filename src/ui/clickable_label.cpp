@@ -1,0 +1,24 @@
+#include "ui/clickable_label.h"
+
+#include <QMouseEvent>
+
+namespace brisquel {
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        m_leftDown = true;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_leftDown)
+        return;
+    m_leftDown = false;
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace brisquel

@@ -1,0 +1,412 @@
+// The options dialog as a user meets it: what it shows for the stored values, the checks
+// and the storing of OK, Back and the close box, the keyboard path to the hidden cutter,
+// dragging, and the Setting image of the main window that opens it.
+//
+// The dialog is shown with show() and driven directly (controls set, buttons clicked with
+// QTest): exec() would run a modal loop that only a user could end. Its message boxes go to
+// the scripted desktop, so they are recorded and never block. The one test that goes
+// through the main window, whose Setting image does call exec(), ends that loop from an
+// action queued on it.
+#include "main_window_fixture.h"
+#include "scripted_desktop.h"
+#include "test_support.h"
+
+#include "settings/frm_options.h"
+#include "settings/option_values.h"
+#include "settings/options_file.h"
+#include "ui/hot_image.h"
+#include "ui/main_window_layout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+namespace brisquel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Values
+{
+    int soundReminder, musicCutter, cutStart, cutLength;
+    bool operator==(const Values&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Values& v)
+{
+    return out << "{" << v.soundReminder << ", " << v.musicCutter << ", " << v.cutStart << ", " << v.cutLength << "}";
+}
+
+Values current()
+{
+    return {SoundReminder, MusicCutter, CutStartSeconds, CutLengthSeconds};
+}
+
+void setValues(Values v)
+{
+    SoundReminder = static_cast<std::int16_t>(v.soundReminder);
+    MusicCutter = static_cast<std::int16_t>(v.musicCutter);
+    CutStartSeconds = v.cutStart;
+    CutLengthSeconds = v.cutLength;
+}
+
+using Texts = std::array<std::string, 6>; // from h, m, s, then length h, m, s
+constexpr std::array<const char*, 6> BoxNames{"txtFromH", "txtFromM", "txtFromS", "txtToH", "txtToM", "txtToS"};
+
+class OptionsDialogTest : public testing::Test
+{
+protected:
+    void TearDown() override { setValues({0, 0, 0, 0}); }
+
+    std::unique_ptr<frmOptions> open(Values stored)
+    {
+        setValues(stored);
+        auto dialog = std::make_unique<frmOptions>(desktop, dir.path());
+        dialog->load();
+        dialog->show();
+        return dialog;
+    }
+
+    template <typename T>
+    static T* control(frmOptions& dialog, const char* name)
+    {
+        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+
+    static QLineEdit* box(frmOptions& dialog, int index) { return control<QLineEdit>(dialog, BoxNames[index]); }
+
+    static Texts textsOf(frmOptions& dialog)
+    {
+        Texts texts;
+        for (int i = 0; i < 6; ++i)
+            texts[i] = box(dialog, i)->text().toStdString();
+        return texts;
+    }
+
+    static void setTexts(frmOptions& dialog, const Texts& texts)
+    {
+        for (int i = 0; i < 6; ++i)
+            box(dialog, i)->setText(QString::fromStdString(texts[i]));
+    }
+
+    static bool boxesEnabled(frmOptions& dialog)
+    {
+        bool all = true, any = false;
+        for (int i = 0; i < 6; ++i) {
+            all = all && box(dialog, i)->isEnabled();
+            any = any || box(dialog, i)->isEnabled();
+        }
+        EXPECT_EQ(all, any) << "the six boxes go on and off together";
+        return all;
+    }
+
+    static void clickOK(frmOptions& dialog) { QTest::mouseClick(control<QPushButton>(dialog, "Command1"), Qt::LeftButton); }
+
+    std::string optionsFile() const { return dir / "options.ini"; }
+
+    test::TempDir dir;
+    test::ScriptedDesktop desktop;
+};
+
+TEST_F(OptionsDialogTest, IsAFixedDialogWhoseCutterLiesOutsideTheClientArea)
+{
+    auto d = open({0, 0, 0, 0});
+    EXPECT_EQ(d->windowTitle(), "Options");
+    EXPECT_EQ(d->size(), QSize(224, 116));
+    EXPECT_EQ(d->minimumSize(), d->maximumSize());
+    EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    for (const char* name : {"Label1", "cmbSR", "Command1", "Command2"})
+        EXPECT_TRUE(d->rect().contains(control<QWidget>(*d, name)->geometry())) << name;
+    for (const char* name : {"chkMC", "txtFromH", "txtToS", "Label2", "Label10", "imgOK", "imgBack"})
+        EXPECT_FALSE(d->rect().intersects(control<QWidget>(*d, name)->geometry())) << name;
+}
+
+struct LoadCase
+{
+    const char* name;
+    Values stored;
+    int listIndex;
+    Qt::CheckState cutter;
+    bool boxesOn;
+    Texts shown;
+};
+
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
+
+class LoadTest : public OptionsDialogTest, public testing::WithParamInterface<LoadCase> {};
+
+TEST_P(LoadTest, ShowsTheStoredValuesTheControlsCanTake)
+{
+    const LoadCase& c = GetParam();
+    auto d = open(c.stored);
+    EXPECT_EQ(control<QComboBox>(*d, "cmbSR")->currentIndex(), c.listIndex);
+    EXPECT_EQ(control<QCheckBox>(*d, "chkMC")->checkState(), c.cutter);
+    EXPECT_EQ(boxesEnabled(*d), c.boxesOn);
+    EXPECT_EQ(textsOf(*d), c.shown);
+}
+
+const Texts Zeros{"0", "0", "0", "0", "0", "0"};
+
+INSTANTIATE_TEST_SUITE_P(
+    OptionsDialog, LoadTest,
+    testing::Values(
+        LoadCase{"CutterOffShowsZerosWhateverIsStored", {1, 0, 3725, 90}, 1, Qt::Unchecked, false, Zeros},
+        LoadCase{"CutterOnSplitsTheTimes", {0, 1, 3725, 59}, 0, Qt::Checked, true, {"1", "2", "5", "0", "0", "59"}},
+        LoadCase{"ANegativeStartShowsNegativeHours", {0, 1, -300, 86399}, 0, Qt::Checked, true,
+                 {"-1", "55", "0", "23", "59", "59"}},
+        LoadCase{"NoChoiceStaysNoChoice", {-1, 1, 0, 0}, -1, Qt::Checked, true, Zeros},
+        LoadCase{"GreyedCutterKeepsTheBoxesOff", {0, 2, 3725, 0}, 0, Qt::PartiallyChecked, false, Zeros},
+        LoadCase{"ValuesTheControlsCannotTakeLeaveThemAsMade", {5, 5, 3725, 0}, -1, Qt::Unchecked, false, Zeros}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RejectCase
+{
+    const char* name;
+    Texts typed;
+    int offending; // index into BoxNames
+    const char* message;
+};
+
+void PrintTo(const RejectCase& c, std::ostream* out) { *out << c.name; }
+
+class RejectTest : public OptionsDialogTest, public testing::WithParamInterface<RejectCase> {};
+
+TEST_P(RejectTest, NamesTheFirstBoxOver59AndKeepsEverything)
+{
+    const RejectCase& c = GetParam();
+    test::writeFile(optionsFile(), "0\r\n1\r\n7\r\n8\r\n");
+    auto d = open({0, 1, 7, 8});
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    setTexts(*d, c.typed);
+    clickOK(*d);
+
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].icon, Desktop::Icon::Warning);
+    EXPECT_EQ(desktop.messages[0].title, "Min");
+    EXPECT_EQ(desktop.messages[0].text, c.message);
+    EXPECT_EQ(QApplication::focusWidget(), box(*d, c.offending));
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(current(), (Values{0, 1, 7, 8}));
+    EXPECT_EQ(test::readFile(optionsFile()), "0\r\n1\r\n7\r\n8\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OptionsDialog, RejectTest,
+    testing::Values(RejectCase{"FractionAbove59Minutes", {"0", "59.5", "0", "0", "0", "0"}, 1, "Minutes must less than 60"},
+                    RejectCase{"LengthMinutes", {"0", "0", "0", "0", "60abc", "0"}, 4, "Minutes must less than 60"},
+                    RejectCase{"MinutesBeforeSeconds", {"99", "0", "75", "0", "61", "0"}, 4, "Minutes must less than 60"},
+                    RejectCase{"StartSeconds", {"0", "59", "60", "0", "0", "99"}, 2, "Seconds must less than 60"},
+                    RejectCase{"LengthSeconds", {"0", "0", "0", "0", "0", "59.01"}, 5, "Seconds must less than 60"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct StoreCase
+{
+    const char* name;
+    Values stored;
+    Texts typed;
+    Values expected;
+};
+
+void PrintTo(const StoreCase& c, std::ostream* out) { *out << c.name; }
+
+class StoreTest : public OptionsDialogTest, public testing::WithParamInterface<StoreCase> {};
+
+TEST_P(StoreTest, OKStoresWhatTheControlsShowAndSavesIt)
+{
+    const StoreCase& c = GetParam();
+    auto d = open(c.stored);
+    setTexts(*d, c.typed);
+    clickOK(*d);
+
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->result(), QDialog::Accepted);
+    EXPECT_EQ(current(), c.expected);
+    const Values& e = c.expected;
+    EXPECT_EQ(test::readFile(optionsFile()), std::to_string(e.soundReminder) + "\r\n" + std::to_string(e.musicCutter)
+                                                 + "\r\n" + std::to_string(e.cutStart) + "\r\n"
+                                                 + std::to_string(e.cutLength) + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OptionsDialog, StoreTest,
+    testing::Values(
+        StoreCase{"CutterOffStoresZeros", {1, 0, 3725, 90}, Zeros, {1, 0, 0, 0}},
+        StoreCase{"NegativeMinutesPass", {0, 1, 0, 10}, {"0", "-5", "0", "0", "0", "10"}, {0, 1, -300, 10}},
+        StoreCase{"AllZeroUnticksTheCutter", {0, 1, 60, 60}, Zeros, {0, 0, 0, 0}},
+        StoreCase{"ALengthOfZeroKeepsTheCutterOn", {0, 1, 0, 0}, {"0", "1", "0", "0", "0", "0"}, {0, 1, 60, 0}},
+        // Each box counts with its fraction; only the sum is rounded, halves to even.
+        StoreCase{"FractionsCountBeforeRounding", {0, 1, 0, 0}, {"0", "0.4", "0", "0", "0", "2.5"}, {0, 1, 24, 2}},
+        StoreCase{"TextThatIsNoNumberCountsAsZero", {0, 1, 0, 0}, {"x", "1 min", "", "2h", "", "-0"}, {0, 1, 60, 7200}},
+        // Too large for the value: it keeps what it had, as reading options.ini does.
+        StoreCase{"ATimeBeyondItsRangeKeepsTheOldValue", {0, 1, 5, 6}, {"600000", "0", "0", "1e999", "0", "1"}, {0, 1, 5, 6}},
+        StoreCase{"ValuesTheControlsCannotTakeStoreWhatTheyShow", {9, 7, 3725, 0}, Zeros, {-1, 0, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OptionsDialogTest, ANegativeStartIsShownAgainAsNegativeHours)
+{
+    {
+        auto d = open({0, 1, 0, 0});
+        setTexts(*d, {"0", "-5", "0", "0", "0", "0"});
+        clickOK(*d);
+    }
+    ASSERT_EQ(CutStartSeconds, -300);
+    setValues({0, 0, 0, 0});
+    LoadOptionsFile(dir.path());
+    auto d = open(current());
+    EXPECT_EQ(textsOf(*d), (Texts{"-1", "55", "0", "0", "0", "0"}));
+}
+
+TEST_F(OptionsDialogTest, TheKeyboardReachesTheHiddenCutter)
+{
+    auto d = open({0, 0, 0, 0});
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    ASSERT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "cmbSR"));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "chkMC"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(control<QCheckBox>(*d, "chkMC")->checkState(), Qt::Checked);
+    EXPECT_TRUE(boxesEnabled(*d));
+
+    // On through the boxes, typing over the start minutes, to OK.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box(*d, 1));
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    for (int i = 2; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), box(*d, i));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(current(), (Values{0, 1, 120, 0}));
+
+    // Ticking again and again never reaches the greyed state.
+    auto again = open({0, 2, 0, 0});
+    auto* cutter = control<QCheckBox>(*again, "chkMC");
+    for (Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}) {
+        cutter->click();
+        EXPECT_EQ(cutter->checkState(), expected);
+        EXPECT_EQ(boxesEnabled(*again), expected == Qt::Checked);
+    }
+}
+
+enum class Leave { Back, BackImage, CloseBox };
+
+void PrintTo(Leave leave, std::ostream* out)
+{
+    *out << (leave == Leave::Back ? "Back" : leave == Leave::BackImage ? "BackImage" : "CloseBox");
+}
+
+class LeaveTest : public OptionsDialogTest, public testing::WithParamInterface<Leave> {};
+
+TEST_P(LeaveTest, StoresNothing)
+{
+    const std::string handEdited = "0\r\n1\r\n7.5\r\n8\r\n";
+    test::writeFile(optionsFile(), handEdited);
+    auto d = open({0, 1, 8, 8});
+    control<QComboBox>(*d, "cmbSR")->setCurrentIndex(1);
+    control<QCheckBox>(*d, "chkMC")->setCheckState(Qt::Unchecked);
+    setTexts(*d, {"1", "2", "3", "4", "5", "6"});
+    switch (GetParam()) {
+    case Leave::Back: QTest::mouseClick(control<QPushButton>(*d, "Command2"), Qt::LeftButton); break;
+    case Leave::BackImage: QTest::mouseClick(control<HotImage>(*d, "imgBack"), Qt::LeftButton); break;
+    case Leave::CloseBox: d->close(); break;
+    }
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(d->result(), QDialog::Rejected);
+    EXPECT_EQ(current(), (Values{0, 1, 8, 8}));
+    EXPECT_EQ(test::readFile(optionsFile()), handEdited);
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionsDialog, LeaveTest, testing::Values(Leave::Back, Leave::BackImage, Leave::CloseBox),
+                         [](const auto& info) { return testing::PrintToString(info.param); });
+
+TEST_F(OptionsDialogTest, TheOKImageConfirmsLikeTheButton)
+{
+    auto d = open({1, 1, 0, 0});
+    setTexts(*d, {"0", "0", "9", "0", "0", "0"});
+    QTest::mouseClick(control<HotImage>(*d, "imgOK"), Qt::LeftButton);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(current(), (Values{1, 1, 9, 0}));
+}
+
+TEST_F(OptionsDialogTest, TheBackgroundDragsTheDialogAndPutsTheImagesToRest)
+{
+    auto d = open({0, 0, 0, 0});
+    auto* okImage = control<HotImage>(*d, "imgOK");
+    const QPoint bare(210, 108);
+    const QPoint before = d->pos();
+
+    okImage->light();
+    QTest::mouseMove(d->windowHandle(), bare);
+    EXPECT_FALSE(okImage->isLit());
+    EXPECT_EQ(d->pos(), before) << "a move without a button must not drag";
+
+    QTest::mousePress(d->windowHandle(), Qt::LeftButton, {}, bare);
+    okImage->light();
+    QTest::mouseMove(d->windowHandle(), bare + QPoint(-40, -25));
+    EXPECT_EQ(d->pos(), before + QPoint(-40, -25));
+    EXPECT_TRUE(okImage->isLit()) << "the rest comes when the drag ends";
+    QTest::mouseRelease(d->windowHandle(), Qt::LeftButton, {}, bare + QPoint(-40, -25));
+    EXPECT_FALSE(okImage->isLit());
+}
+
+class SettingImageTest : public testing::Test, public test::MainWindowFixture
+{
+protected:
+    void TearDown() override { setValues({0, 0, 0, 0}); }
+};
+
+TEST_F(SettingImageTest, OpensTheDialogModallyOnTheStoredOptions)
+{
+    test::writeFile(settings + "/options.ini", "1\r\n1\r\n3725\r\n0\r\n");
+    auto w = start();
+
+    // The Setting image runs the dialog's own modal loop; this action, run from inside that
+    // loop once the dialog is up, looks at it and confirms it.
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = w->findChild<frmOptions*>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll.stop();
+        seen = true;
+        EXPECT_TRUE(dialog->isModal());
+        EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+        EXPECT_EQ(dialog->findChild<QComboBox*>("cmbSR")->currentText(), "OFF");
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("txtFromM")->text(), "2");
+        dialog->findChild<QComboBox*>("cmbSR")->setCurrentIndex(0);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    poll.start(0);
+    click(*w, layout::Toolbar[2].center());
+    poll.stop();
+
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(w->findChild<frmOptions*>(), nullptr) << "the dialog lives for one opening";
+    EXPECT_EQ(test::readFile(settings + "/options.ini"), "0\r\n1\r\n3725\r\n0\r\n");
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+} // namespace
+} // namespace brisquel
