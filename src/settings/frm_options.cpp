@@ -130,6 +130,10 @@ QPixmap drawBackground(qreal ratio)
     QPixmap picture = canvas(Client, ratio);
     picture.fill(Page);
     QPainter p(&picture);
+    // An edge of its own, so the dialog stands apart from the main window where the desktop
+    // draws no frame.
+    p.setPen(QPen(Line.darker(108), 1));
+    p.drawRect(QRectF(0.5, 0.5, Client.width() - 1, Client.height() - 1));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
@@ -222,15 +226,18 @@ frmOptions::~frmOptions() = default;
 
 void frmOptions::createControls()
 {
+    QFont caption = font();
+    caption.setWeight(QFont::DemiBold);
     for (const LabelDef& def : Labels) {
         auto* label = new QLabel(QString::fromLatin1(def.text), this);
         label->setObjectName(QString::fromLatin1(def.name));
-        label->setGeometry(def.rect);
         label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
+        if (&def == &Labels.front())
+            label->setFont(caption);
+        // A font wider than Tahoma must not cut the caption off: the label grows rightwards.
+        label->setGeometry(def.rect.x(), def.rect.y(), std::max(def.rect.width(), label->sizeHint().width()),
+                           def.rect.height());
     }
-    QFont caption = font();
-    caption.setWeight(QFont::DemiBold);
-    findChild<QLabel*>(QStringLiteral("Label1"))->setFont(caption);
 
     m_cmbSR = new QComboBox(this);
     m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
