@@ -5,6 +5,7 @@
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 #include "settings/whole_number.h"
+#include "ui/background_drag.h"
 #include "ui/centre_on_screen.h"
 #include "ui/hot_image.h"
 #include "ui/scale_form_to_screen.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -217,9 +217,9 @@ frmOptions::frmOptions(Desktop& desktop, std::string settingsFolder, QWidget* pa
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(Client);
     setFont(tahoma(8.25));
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
+    new BackgroundDrag(*this, [this] { clearHotImages(); });
 }
 
 frmOptions::~frmOptions() = default;
@@ -354,23 +354,6 @@ void frmOptions::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-}
-
-void frmOptions::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_drag.move(*event))
-        clearHotImages();
-}
-
-void frmOptions::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(*event);
-}
-
-void frmOptions::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_drag.release(*event))
-        clearHotImages();
 }
 
 void frmOptions::clearHotImages()

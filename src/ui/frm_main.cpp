@@ -11,6 +11,7 @@
 #include "settings/options_file.h"
 #include "settings/setup_file.h"
 #include "ui/add_file.h"
+#include "ui/background_drag.h"
 #include "ui/centre_on_screen.h"
 #include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
@@ -91,6 +92,7 @@ frmMain::frmMain(MainWindowContext context)
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
     connectHotImages();
+    new BackgroundDrag(*this, [this] { finishBackgroundSequence(); });
 }
 
 frmMain::~frmMain() = default;
@@ -274,23 +276,6 @@ void frmMain::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_art.skin);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_drag.move(*event))
-        finishBackgroundSequence();
-}
-
-void frmMain::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(*event);
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_drag.release(*event))
-        finishBackgroundSequence();
 }
 
 // Steps 3 to 5 of the background sequence, run once a drag has ended.
