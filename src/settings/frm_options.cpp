@@ -5,6 +5,7 @@
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 #include "settings/whole_number.h"
+#include "ui/background_drag.h"
 #include "ui/centre_on_screen.h"
 #include "ui/hot_image.h"
 #include "ui/scale_form_to_screen.h"
@@ -14,7 +15,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -33,7 +33,6 @@ constexpr QRgb KeyColour = 0xFF00FF;
 const QColor Page(0xEE, 0xF2, 0xF6);
 const QColor Card(0xFF, 0xFF, 0xFF);
 const QColor Line(0xD3, 0xDB, 0xE5);
-const QColor SoftInk(0x5B, 0x6B, 0x80);
 const QColor Accent(0x25, 0x63, 0xEB);
 const QColor HotTile(0xE7, 0xEF, 0xFE);
 
@@ -130,6 +129,10 @@ QPixmap drawBackground(qreal ratio)
     QPixmap picture = canvas(Client, ratio);
     picture.fill(Page);
     QPainter p(&picture);
+    // An edge of its own, so the dialog stands apart from the main window where the desktop
+    // draws no frame.
+    p.setPen(QPen(Line.darker(108), 1));
+    p.drawRect(QRectF(0.5, 0.5, Client.width() - 1, Client.height() - 1));
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
@@ -213,24 +216,27 @@ frmOptions::frmOptions(Desktop& desktop, std::string settingsFolder, QWidget* pa
     setWindowTitle(QStringLiteral("Options"));
     setFixedSize(Client);
     setFont(tahoma(8.25));
-    setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
+    new BackgroundDrag(*this, [this] { clearHotImages(); });
 }
 
 frmOptions::~frmOptions() = default;
 
 void frmOptions::createControls()
 {
+    QFont caption = font();
+    caption.setWeight(QFont::DemiBold);
     for (const LabelDef& def : Labels) {
         auto* label = new QLabel(QString::fromLatin1(def.text), this);
         label->setObjectName(QString::fromLatin1(def.name));
-        label->setGeometry(def.rect);
         label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
+        if (&def == &Labels.front())
+            label->setFont(caption);
+        // A font wider than Tahoma must not cut the caption off: the label grows rightwards.
+        label->setGeometry(def.rect.x(), def.rect.y(), std::max(def.rect.width(), label->sizeHint().width()),
+                           def.rect.height());
     }
-    QFont caption = font();
-    caption.setWeight(QFont::DemiBold);
-    findChild<QLabel*>(QStringLiteral("Label1"))->setFont(caption);
 
     m_cmbSR = new QComboBox(this);
     m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
@@ -347,23 +353,6 @@ void frmOptions::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background);
-}
-
-void frmOptions::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_drag.move(*event))
-        clearHotImages();
-}
-
-void frmOptions::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(*event);
-}
-
-void frmOptions::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_drag.release(*event))
-        clearHotImages();
 }
 
 void frmOptions::clearHotImages()

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/background_drag.h"
-
 #include <QDialog>
 #include <QPixmap>
 
@@ -37,9 +35,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
@@ -50,7 +45,6 @@ private:
     Desktop& m_desktop;
     std::string m_settingsFolder;
     QPixmap m_background;
-    BackgroundDrag m_drag{*this};
 
     QComboBox* m_cmbSR = nullptr;
     QPushButton* m_command1 = nullptr;

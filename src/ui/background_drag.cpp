@@ -6,9 +6,26 @@
 
 namespace brisquel {
 
-BackgroundDrag::BackgroundDrag(QWidget& window)
-    : m_window(window)
+BackgroundDrag::BackgroundDrag(QWidget& window, std::function<void()> settle)
+    : QObject(&window)
+    , m_window(window)
+    , m_settle(std::move(settle))
 {
+    window.setMouseTracking(true);
+    window.installEventFilter(this);
+}
+
+bool BackgroundDrag::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: press(static_cast<QMouseEvent&>(*event)); break;
+        case QEvent::MouseMove: move(static_cast<QMouseEvent&>(*event)); break;
+        case QEvent::MouseButtonRelease: release(static_cast<QMouseEvent&>(*event)); break;
+        default: break;
+        }
+    }
+    return false;
 }
 
 void BackgroundDrag::press(const QMouseEvent& event)
@@ -17,20 +34,20 @@ void BackgroundDrag::press(const QMouseEvent& event)
         m_offset = event.globalPosition().toPoint() - m_window.pos();
 }
 
-bool BackgroundDrag::move(const QMouseEvent& event)
+void BackgroundDrag::move(const QMouseEvent& event)
 {
     if (QWidget::mouseGrabber() == &m_window && !m_manual)
         m_window.releaseMouse();
     if (m_manual) {
         m_window.move(event.globalPosition().toPoint() - m_offset);
-        return true;
+        return;
     }
     if (event.buttons() & Qt::LeftButton) {
         begin(event);
-        return true;
+        return;
     }
     m_system = false;
-    return false;
+    m_settle();
 }
 
 void BackgroundDrag::begin(const QMouseEvent& event)
@@ -46,15 +63,15 @@ void BackgroundDrag::begin(const QMouseEvent& event)
     m_window.move(event.globalPosition().toPoint() - m_offset);
 }
 
-bool BackgroundDrag::release(const QMouseEvent& event)
+void BackgroundDrag::release(const QMouseEvent& event)
 {
     if (event.button() != Qt::LeftButton || (!m_manual && !m_system))
-        return false;
+        return;
     if (m_manual)
         m_window.releaseMouse();
     m_manual = false;
     m_system = false;
-    return true;
+    m_settle();
 }
 
 } // namespace brisquel

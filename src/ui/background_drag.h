@@ -1,32 +1,37 @@
 #pragma once
 
+#include <QObject>
 #include <QPoint>
+
+#include <functional>
 
 class QMouseEvent;
 class QWidget;
 
 namespace brisquel {
 
-// Moving a window by its bare background: a press of the left button and a move start the
+// Moves a window by its bare background: a press of the left button and a move start the
 // desktop's interactive move, or, where the desktop offers none, the window follows the
-// pointer itself until the button is released. The window forwards its background's mouse
-// events here.
-class BackgroundDrag
+// pointer itself until the button is released. It watches the window's own mouse events,
+// so the window's controls must not pass theirs on (Qt::WA_NoMousePropagation).
+// `settle` runs on every plain move over the background and when a drag ends: the rest of
+// the window's background sequence.
+class BackgroundDrag : public QObject
 {
 public:
-    explicit BackgroundDrag(QWidget& window);
+    BackgroundDrag(QWidget& window, std::function<void()> settle);
 
-    void press(const QMouseEvent& event);
-    // True when the move belongs to a drag; false for a plain move over the background,
-    // which also ends a drag the desktop ran.
-    bool move(const QMouseEvent& event);
-    // True when this release ends a drag.
-    bool release(const QMouseEvent& event);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void press(const QMouseEvent& event);
+    void move(const QMouseEvent& event);
+    void release(const QMouseEvent& event);
     void begin(const QMouseEvent& event);
 
     QWidget& m_window;
+    std::function<void()> m_settle;
     bool m_manual = false;
     bool m_system = false;
     QPoint m_offset;

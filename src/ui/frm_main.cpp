@@ -18,6 +18,7 @@
 #include "settings/pick_folder.h"
 #include "settings/setup_file.h"
 #include "ui/add_file.h"
+#include "ui/background_drag.h"
 #include "ui/centre_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/drop_target.h"
@@ -122,6 +123,7 @@ frmMain::frmMain(MainWindowContext context)
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
     connectHotImages();
+    new BackgroundDrag(*this, [this] { finishBackgroundSequence(); });
 }
 
 frmMain::~frmMain() = default;
@@ -320,23 +322,6 @@ void frmMain::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_art.skin);
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent* event)
-{
-    if (!m_drag.move(*event))
-        finishBackgroundSequence();
-}
-
-void frmMain::mousePressEvent(QMouseEvent* event)
-{
-    m_drag.press(*event);
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_drag.release(*event))
-        finishBackgroundSequence();
 }
 
 // Steps 3 to 5 of the background sequence, run once a drag has ended.

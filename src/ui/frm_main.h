@@ -3,7 +3,6 @@
 #include "engine/batch_host.h"
 #include "input/conversion_queue.h"
 #include "platform/qt_event_pump.h"
-#include "ui/background_drag.h"
 #include "ui/main_window_context.h"
 #include "ui/skin_artwork.h"
 
@@ -99,9 +98,6 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -165,7 +161,6 @@ private:
 
     int m_progressTwips = 0;
     int m_searches = 0; // folder searches under way, nested in each other's yields
-    BackgroundDrag m_drag{*this};
 };
 
 } // namespace brisquel

@@ -8,6 +8,7 @@
 // through the main window, whose Setting image does call exec(), ends that loop from an
 // action queued on it.
 #include "main_window_fixture.h"
+#include "option_values_snapshot.h"
 #include "scripted_desktop.h"
 #include "test_support.h"
 
@@ -36,29 +37,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Values
-{
-    int soundReminder, musicCutter, cutStart, cutLength;
-    bool operator==(const Values&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Values& v)
-{
-    return out << "{" << v.soundReminder << ", " << v.musicCutter << ", " << v.cutStart << ", " << v.cutLength << "}";
-}
-
-Values current()
-{
-    return {SoundReminder, MusicCutter, CutStartSeconds, CutLengthSeconds};
-}
-
-void setValues(Values v)
-{
-    SoundReminder = static_cast<std::int16_t>(v.soundReminder);
-    MusicCutter = static_cast<std::int16_t>(v.musicCutter);
-    CutStartSeconds = v.cutStart;
-    CutLengthSeconds = v.cutLength;
-}
+using test::current;
+using test::setValues;
+using test::Values;
 
 using Texts = std::array<std::string, 6>; // from h, m, s, then length h, m, s
 constexpr std::array<const char*, 6> BoxNames{"txtFromH", "txtFromM", "txtFromS", "txtToH", "txtToM", "txtToS"};

@@ -1,6 +1,7 @@
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 
+#include "option_values_snapshot.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -8,24 +9,9 @@
 namespace brisquel {
 namespace {
 
-struct Values
-{
-    int soundReminder, musicCutter, cutStart, cutLength;
-    bool operator==(const Values&) const = default;
-};
-
-Values current()
-{
-    return {SoundReminder, MusicCutter, CutStartSeconds, CutLengthSeconds};
-}
-
-void setValues(Values v)
-{
-    SoundReminder = static_cast<std::int16_t>(v.soundReminder);
-    MusicCutter = static_cast<std::int16_t>(v.musicCutter);
-    CutStartSeconds = v.cutStart;
-    CutLengthSeconds = v.cutLength;
-}
+using test::current;
+using test::setValues;
+using test::Values;
 
 class OptionsFileTest : public ::testing::Test
 {
