@@ -1,10 +1,9 @@
 #include "folder_snapshot.h"
 
-#include "test_support.h"
-
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
-#include <functional>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -21,9 +20,16 @@ std::string describe(const fs::directory_entry& entry)
     case fs::file_type::symlink: return "link to " + fs::read_symlink(entry.path(), ec).string();
     case fs::file_type::regular: {
         // Only regular files are read: a pipe would block the reader.
-        const std::string bytes = readFile(entry.path());
-        return "file of " + std::to_string(bytes.size()) + " bytes, hash "
-            + std::to_string(std::hash<std::string>{}(bytes));
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::uint64_t hash = 14695981039346656037ull; // FNV-1a, read in pieces: a file may be huge
+        std::uint64_t size = 0;
+        char buffer[1 << 16];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+            for (std::streamsize i = 0; i < in.gcount(); ++i)
+                hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
+            size += static_cast<std::uint64_t>(in.gcount());
+        }
+        return "file of " + std::to_string(size) + " bytes, hash " + std::to_string(hash);
     }
     default: return "special file";
     }
