@@ -124,6 +124,21 @@ public:
         return result;
     }
 
+    // Runs the queued batch and checks what every batch must do: end, leave the window
+    // usable, and change nothing outside the output and scratch folders.
+    BatchResult runChecked(frmMain& w, const std::string& outputFolder,
+                           const std::function<void(const QString&)>& onCaption = {})
+    {
+        const test::FolderSnapshot before = sandbox(outputFolder);
+        BatchResult result = runBatch(w, onCaption);
+        EXPECT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
+        if (result.ended) {
+            expectSurvived(w);
+            EXPECT_EQ(test::snapshotDifferences(before, sandbox(outputFolder)), "") << "only the output and scratch folders change";
+        }
+        return result;
+    }
+
     // The window is idle and usable again, and no converter of this test is left running.
     void expectSurvived(frmMain& w) const
     {
@@ -222,13 +237,10 @@ TEST_P(BadInputTest, TheBatchGetsPastItAndReportsItIfItFailed)
     queue(*w, after);
     if (c.afterQueued)
         c.afterQueued(bad);
-    const test::FolderSnapshot before = sandbox(output);
 
-    const BatchResult result = runBatch(*w);
+    const BatchResult result = runChecked(*w, output);
 
-    ASSERT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
-    expectSurvived(*w);
-    EXPECT_EQ(test::snapshotDifferences(before, sandbox(output)), "") << "inputs and settings stay as they were";
+    ASSERT_TRUE(result.ended);
     EXPECT_TRUE(segmentsOf(output, after)) << "the file after the bad one is converted";
     if (c.expected == Outcome::Failed) {
         EXPECT_EQ(result.caption, "Done, 1 failed.");
@@ -308,13 +320,10 @@ TEST_P(BadOutputFolderTest, EveryFileFailsAndIsReported)
     control<QLineEdit>(*w, "txtPath")->setText(QString::fromStdString(folder));
     queue(*w, first);
     queue(*w, second);
-    const test::FolderSnapshot before = sandbox(folder);
 
-    const BatchResult result = runBatch(*w);
+    const BatchResult result = runChecked(*w, folder);
 
-    ASSERT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
-    expectSurvived(*w);
-    EXPECT_EQ(test::snapshotDifferences(before, sandbox(folder)), "");
+    ASSERT_TRUE(result.ended);
     EXPECT_EQ(result.caption, "Done, 2 failed.");
     for (const std::string& input : {first, second})
         EXPECT_NE(result.report.find(GetFileName(input) + ": "), std::string::npos) << result.report;
@@ -340,10 +349,9 @@ TEST_F(ConverterFaultTest, AConverterKilledMidFileFailsThatFileOnly)
     auto w = start(test::binFolder());
     queue(*w, killed);
     queue(*w, after);
-    const test::FolderSnapshot before = sandbox(output);
 
     int kills = 0;
-    const BatchResult result = runBatch(*w, [&](const QString& caption) {
+    const BatchResult result = runChecked(*w, output, [&](const QString& caption) {
         // The first percentage: the conversion of the long file is under way.
         if (kills == 0 && caption.endsWith('%')) {
             for (const int pid : test::converterProcessesOn(killed))
@@ -351,10 +359,8 @@ TEST_F(ConverterFaultTest, AConverterKilledMidFileFailsThatFileOnly)
         }
     });
 
-    ASSERT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
+    ASSERT_TRUE(result.ended);
     ASSERT_EQ(kills, 1) << "the converter of the long file was not found running";
-    expectSurvived(*w);
-    EXPECT_EQ(test::snapshotDifferences(before, sandbox(output)), "");
     EXPECT_EQ(result.caption, "Done, 1 failed.");
     EXPECT_NE(result.report.find(GetFileName(killed) + ": "), std::string::npos) << result.report;
     EXPECT_EQ(result.report.find(GetFileName(after)), std::string::npos) << result.report;
@@ -387,13 +393,10 @@ TEST_F(ConverterFaultTest, AStrayConverterIsEndedAndTheBatchCompletes)
     const std::string input = inputs + "/after.wav";
     auto w = start(test::binFolder());
     queue(*w, input);
-    const test::FolderSnapshot before = sandbox(output);
 
-    const BatchResult result = runBatch(*w);
+    const BatchResult result = runChecked(*w, output);
 
-    ASSERT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
-    expectSurvived(*w);
-    EXPECT_EQ(test::snapshotDifferences(before, sandbox(output)), "");
+    ASSERT_TRUE(result.ended);
     EXPECT_EQ(result.caption, "Done.") << result.report;
     EXPECT_TRUE(segmentsOf(output, input));
     int status = 0;
