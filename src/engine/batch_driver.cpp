@@ -154,7 +154,14 @@ void BatchDriver::RunBatch()
             return;
         }
         const int exitCode = objDOS.ExitCode();
-        if ((exitCode != 0 && exitCode != -1) || !SegmentWritten(before, ListSegmentFiles(folder, baseName, extension)))
+        // A converter that was killed, or that could not finish its output (a full disk),
+        // has left at most part of the file converted, whatever segments it wrote.
+        const std::string writeError = OutputWriteError(objDOS.Outputs());
+        if (objDOS.EndedBySignal())
+            m_failed.push_back({input, "the converter was ended before it finished"});
+        else if (!writeError.empty())
+            m_failed.push_back({input, writeError});
+        else if ((exitCode != 0 && exitCode != -1) || !SegmentWritten(before, ListSegmentFiles(folder, baseName, extension)))
             m_failed.push_back({input, ConverterErrorLine(objDOS.Outputs())});
 
         m_pump.ProcessPending();

@@ -126,4 +126,16 @@ std::string ConverterErrorLine(std::string_view outputs)
     return line.empty() ? mostTelling(lines, 0) : line;
 }
 
+std::string OutputWriteError(std::string_view outputs)
+{
+    constexpr std::string_view marker = "Error writing trailer of ";
+    for (std::size_t at = outputs.rfind(marker); at != std::string_view::npos;
+         at = at == 0 ? std::string_view::npos : outputs.rfind(marker, at - 1)) {
+        // Only a line of the converter's own, not a file name that holds the words.
+        if (at == 0 || outputs[at - 1] == '\n' || outputs[at - 1] == '\r')
+            return std::string(trimmed(outputs.substr(at, outputs.find_first_of("\r\n", at) - at)));
+    }
+    return {};
+}
+
 } // namespace brisquel

@@ -34,4 +34,9 @@ std::optional<int> ReadTimeValue(std::string_view collected);
 // Empty when the output holds no such line.
 std::string ConverterErrorLine(std::string_view outputs);
 
+// The converter's line saying that the end of an output could not be written ("Error
+// writing trailer of ...: No space left on device"), empty when there is none. The
+// converter exits with 0 all the same, and the segment it was writing is cut short.
+std::string OutputWriteError(std::string_view outputs);
+
 } // namespace brisquel

@@ -151,6 +151,11 @@ int DOSOutputs::ExitCode() const
     return m_exitCode;
 }
 
+bool DOSOutputs::EndedBySignal() const
+{
+    return m_endedBySignal;
+}
+
 void DOSOutputs::showMessage(const std::string& text) const
 {
     if (m_messages)
@@ -172,6 +177,8 @@ void DOSOutputs::reapChildren()
         // done < 0 (ECHILD): someone else reaped it, and its status is lost.
         if (done == *it && done == m_latestChild && WIFEXITED(status))
             m_exitCode = WEXITSTATUS(status);
+        if (done == *it && done == m_latestChild && WIFSIGNALED(status))
+            m_endedBySignal = true;
         it = m_unreaped.erase(it);
     }
 }
@@ -221,6 +228,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     m_latestImageName = arguments.front().substr(arguments.front().rfind('/') + 1);
     m_unreaped.push_back(child);
     m_exitCode = -1;
+    m_endedBySignal = false;
     m_outputs.clear();
 
     // A failure of the wait or of a handler still ends the run like any other: handles

@@ -32,6 +32,10 @@ public:
     // still running, or ended by a signal).
     int ExitCode() const;
 
+    // Whether the latest started run's own child was ended by a signal (killed or crashed),
+    // so that whatever it wrote may stop short.
+    bool EndedBySignal() const;
+
     // A non-empty argument first replaces CommandLine. Runs the command to its end, raising
     // ReceiveOutputs once per read and CommandOver once per started run, and returns Outputs.
     std::string ExecuteCommand(const std::string& commandLine = {});
@@ -52,6 +56,7 @@ private:
     std::string m_commandLine;
     std::string m_outputs;
     int m_exitCode = -1;
+    bool m_endedBySignal = false;
     pid_t m_latestChild = -1;
     std::string m_latestImageName;
     // Own children not reaped yet: a run may end (by image name) before its child does.

@@ -1,5 +1,6 @@
 #include "settings/setup_file.h"
 
+#include "input/utf8_text.h"
 #include "settings/settings_field_reader.h"
 #include "settings/settings_file.h"
 #include "settings/whole_number.h"
@@ -18,6 +19,19 @@ std::string quotedLine(std::string_view text)
     return "\"" + std::string(text) + "\"\r\n";
 }
 
+// The program saves the folder as UTF-8 text, and no path holds a NUL: a field that breaks
+// either rule comes from some other file put in the place of setup.ini, and shown as the
+// folder it would have the first batch make a folder of that garbage.
+bool isFolderText(std::string_view text)
+{
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = decodeUtf8(text, pos);
+        if (!c || *c == 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void readSetup(std::string_view bytes, SetupSettings& panel)
@@ -32,7 +46,7 @@ void readSetup(std::string_view bytes, SetupSettings& panel)
     applyPosition(List::Bitrate);
     applyPosition(List::SampleRate);
     applyPosition(List::Channels);
-    if (const auto folder = reader.next())
+    if (const auto folder = reader.next(); folder && isFolderText(*folder))
         panel.setFolderText(*folder);
     applyPosition(List::Format);
 }

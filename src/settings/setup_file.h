@@ -11,8 +11,9 @@ namespace brisquel {
 // sample-rate and channel positions, the output folder, the format position.
 
 // Applies the five fields of `bytes` in order, each as it is read. A position that is not a
-// whole number fitting 16 bits leaves its list as it is; lines that are missing leave
-// their controls as they are.
+// whole number fitting 16 bits leaves its list as it is, a folder that is not UTF-8 text or
+// holds a NUL leaves the folder text as it is, and lines that are missing leave their
+// controls as they are.
 void readSetup(std::string_view bytes, SetupSettings& panel);
 
 // The file's bytes for the panel's state. The format has no escape, so the folder text is

@@ -5,60 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <memory>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace brisquel {
 namespace {
 
 namespace fs = std::filesystem;
 
-// Fixtures are made and measured by the converter under its own name, not as conv.exe, so
-// that ending stray conv.exe processes (a batch does it for every file, here or in a test
-// running beside this one) cannot cut them short.
-std::string runConverter(const std::vector<std::string>& arguments)
-{
-    const std::string program = fs::canonical(test::binFolder() + "/data/conv.exe").string();
-    std::vector<std::string> args = {program};
-    args.insert(args.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], 2);
-    pid_t pid = -1;
-    const int started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(ends[1]);
-    std::string outputs;
-    char buffer[4096];
-    for (ssize_t n; started == 0 && (n = read(ends[0], buffer, sizeof buffer)) != 0;) {
-        if (n > 0)
-            outputs.append(buffer, static_cast<std::size_t>(n));
-        else if (errno != EINTR)
-            break;
-    }
-    close(ends[0]);
-    int status = 0;
-    if (started == 0)
-        waitpid(pid, &status, 0);
-    return outputs;
-}
+using test::runConverter;
 
 // How long the file plays, in whole seconds, as the converter finds by decoding it all:
 // the headers of some segment formats carry the whole input's timestamps.

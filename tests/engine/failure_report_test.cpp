@@ -60,6 +60,25 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorRow{"Silent", "", ""}, ErrorRow{"OnlyTheClosingLine", "Conversion failed!\r\n", ""}),
     [](const testing::TestParamInfo<ErrorRow>& info) { return std::string(info.param.name); });
 
+// ffmpeg reports an output it could not finish, and still exits with 0.
+TEST(OutputWriteError, IsTheLineSayingTheEndOfAnOutputWasNotWritten)
+{
+    EXPECT_EQ(OutputWriteError("size=N/A time=00:00:00.00 bitrate=N/A speed=N/A    [segment @ 0x1] Failure occurred "
+                               "when ending segment '/o/a00000.mp3'\n"
+                               "Error writing trailer of /o/a%05d.mp3: No space left on device\n"
+                               "size=N/A time=00:00:03.00 bitrate=N/A speed=88.3x    \n"
+                               "video:0kB audio:47kB subtitle:0kB other streams:0kB global headers:0kB\n"),
+              "Error writing trailer of /o/a%05d.mp3: No space left on device");
+    EXPECT_EQ(OutputWriteError("size=     200kB time=00:00:10.00 bitrate= 128.0kbits/s speed=50x\r"
+                               "video:0kB audio:160kB\n"),
+              "");
+    // Only the converter's own line counts, not a file name that happens to hold the words.
+    EXPECT_EQ(OutputWriteError("Error writing trailer of /o/a%05d.mp3: Input/output error\n"
+                               "Input #0, wav, from '/m/Error writing trailer of x.wav':\n"),
+              "Error writing trailer of /o/a%05d.mp3: Input/output error");
+    EXPECT_EQ(OutputWriteError("Input #0, wav, from '/m/Error writing trailer of x.wav':\n"), "");
+}
+
 TEST(FailureReport, Captions)
 {
     EXPECT_EQ(DoneCaption(0), "Done.");

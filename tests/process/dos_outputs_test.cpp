@@ -233,6 +233,7 @@ TEST_F(DOSOutputsTest, ExitCodeIsTheChildsStatusOrUnknown)
     EXPECT_EQ(runner.ExitCode(), -1);
     runner.ExecuteCommand(script({"exit", "3"}));
     EXPECT_EQ(runner.ExitCode(), 3);
+    EXPECT_FALSE(runner.EndedBySignal());
 
     bool killed = false;
     pump.onPending = [&] {
@@ -244,6 +245,7 @@ TEST_F(DOSOutputsTest, ExitCodeIsTheChildsStatusOrUnknown)
     runner.ExecuteCommand(script({"sleep", "5000"}));
     EXPECT_TRUE(killed);
     EXPECT_EQ(runner.ExitCode(), -1) << "ended by a signal";
+    EXPECT_TRUE(runner.EndedBySignal());
     EXPECT_EQ(overs, 2);
 }
 

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace brisquel::test {
 
@@ -32,6 +33,15 @@ std::string fakeConverterPath();
 // Makes `folder`/data/conv.exe, a link to the scripted converter, and returns `folder`: a
 // program folder whose converter is the fake.
 std::string makeFakeProgramFolder(const std::string& folder);
+
+// Runs the real converter under its own name, not as conv.exe, so that ending stray conv.exe
+// processes (a batch does it for every file, here or in a test running beside this one)
+// cannot cut it short; returns what it printed. Fixtures are made and measured this way.
+std::string runConverter(const std::vector<std::string>& arguments);
+
+// The processes named conv.exe whose command line holds `text`: a test's own converter runs,
+// told apart from those of tests running beside it.
+std::vector<int> converterProcessesOn(const std::string& text);
 
 // Writes a whole file; returns false when it cannot.
 bool writeFile(const std::string& path, const std::string& bytes);
