@@ -51,18 +51,6 @@ protected:
         return any || control<QWidget>(w, "imgConvert")->isEnabled();
     }
 
-    // Whether a converter process still works on `input` (other tests may run converters).
-    static bool converterRunsOn(const std::string& input)
-    {
-        for (const auto& entry : fs::directory_iterator("/proc")) {
-            const std::string comm = test::readFile(entry.path() / "comm");
-            const std::string cmdline = test::readFile(entry.path() / "cmdline");
-            if (comm == "conv.exe\n" && cmdline.find(input) != std::string::npos)
-                return true;
-        }
-        return false;
-    }
-
     static std::vector<std::string> filesIn(const std::string& folder)
     {
         std::vector<std::string> names;
@@ -170,7 +158,7 @@ TEST_F(BatchWindowTest, ClosingDuringAConversionEndsTheConverterAndTheScratchFil
         test::writeFile(scratch + "/tmp.wav", "stale");
         test::writeFile(scratch + "/tmpfile1.mp3", "stale");
         w->close();
-        converterEnded = !converterRunsOn(tone);
+        converterEnded = test::converterProcessesOn(tone).empty();
     });
     click(*w, layout::Convert.center());
     for (int i = 0; i < 3000 && unloaded.isEmpty() && desktop.openedUrls.empty(); ++i)
