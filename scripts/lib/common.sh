@@ -33,11 +33,16 @@ ensure_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures once (again only when the build folder has no cache), then builds what changed.
-build_brisquel() {
+# Configures once: again only when the build folder has no cache.
+configure_brisquel() {
   local build=$1; shift
   if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$BRISQUEL_ROOT" -B "$build" -G Ninja "$@"
   fi
-  cmake --build "$build" --parallel "$(nproc)"
+}
+
+# Configures once, then builds what changed.
+build_brisquel() {
+  configure_brisquel "$@"
+  cmake --build "$1" --parallel "$(nproc)"
 }

@@ -50,7 +50,8 @@ std::optional<int> ReadTimeValue(std::string_view collected)
         start = end + 1;
     }
     const double seconds = RoundHalfEven(parts[0] * 3600 + parts[1] * 60 + parts[2]);
-    if (seconds < std::numeric_limits<int>::min() || seconds > std::numeric_limits<int>::max())
+    // Huge fields of opposite signs add up to NaN, which no comparison rejects but this one.
+    if (!(seconds >= std::numeric_limits<int>::min() && seconds <= std::numeric_limits<int>::max()))
         return std::nullopt;
     return static_cast<int>(seconds);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <concepts>
 #include <limits>
 #include <optional>
@@ -25,9 +26,10 @@ std::optional<double> leadingRoundedNumber(std::string_view text);
 template <std::integral Int>
 std::optional<Int> fittingWholeNumber(std::optional<double> value)
 {
-    // Written so that a NaN fails too.
+    // Written so that a NaN fails too. The upper bound is 2^digits, exact in a double: max
+    // itself rounds up to it for 64-bit types, and converting that value would overflow.
     if (!value || !(*value >= static_cast<double>(std::numeric_limits<Int>::min())
-                    && *value <= static_cast<double>(std::numeric_limits<Int>::max())))
+                    && *value < std::ldexp(1.0, std::numeric_limits<Int>::digits)))
         return std::nullopt;
     return static_cast<Int>(*value);
 }

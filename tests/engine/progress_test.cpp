@@ -76,7 +76,7 @@ TEST(ReadTimeValue, Table)
         {"00:03:25.47,", 205},      {"00:01:42.50", 102},    {"00:00:02.50", 2},       {"00:00:03.50", 4},
         {"01:00:00.00", 3600},      {"00:03:25.47,00:05:00.00,", 205},
         {"N/A,", std::nullopt},     {"00:01", std::nullopt}, {"00:xx:01.00", std::nullopt},
-        {"", std::nullopt},         {"999999:00:00.00", std::nullopt}};
+        {"", std::nullopt},         {"999999:00:00.00", std::nullopt}, {"1e308:-1e308:00", std::nullopt}};
     for (const auto& [text, expected] : rows)
         EXPECT_EQ(ReadTimeValue(text), expected) << text;
 }
