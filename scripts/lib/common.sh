@@ -15,7 +15,14 @@ BRISQUEL_PACKAGES=(
 )
 
 as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "Installing Debian packages needs root: run this as root, or install sudo." >&2
+    exit 1
+  fi
 }
 
 # Installs, with apt-get, the Debian packages that are not installed yet; a machine that has
