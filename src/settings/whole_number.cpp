@@ -1,5 +1,7 @@
 #include "settings/whole_number.h"
 
+#include "engine/number_text.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -78,15 +80,10 @@ std::optional<double> rounded(std::optional<double> value)
 
 } // namespace
 
+// One rounding rule for the whole program: the settings files and the converter's output.
 double roundHalfEven(double value)
 {
-    const double below = std::floor(value);
-    const double rest = value - below;
-    if (rest > 0.5)
-        return below + 1;
-    if (rest < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
+    return RoundHalfEven(value);
 }
 
 std::optional<double> strictRoundedNumber(std::string_view text)
