@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -47,10 +48,19 @@ std::string defaultOutputFolder()
     return homeFolder() + "/output";
 }
 
+bool keepsSettingsBeside(const std::string& programFolder)
+{
+    if (("/" + programFolder).ends_with("/" BRISQUEL_PROGRAM_DIR))
+        return false;
+    struct stat st {};
+    return ::stat(programFolder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid()
+        && ::access(programFolder.c_str(), W_OK) == 0;
+}
+
 std::string settingsFolder()
 {
     const std::string program = programFolder();
-    if (access(program.c_str(), W_OK) == 0)
+    if (keepsSettingsBeside(program))
         return program;
     const std::string folder = xdgFolder("XDG_CONFIG_HOME", ".config") + "/brisquel";
     std::error_code ec;

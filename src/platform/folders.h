@@ -14,8 +14,13 @@ std::string scratchFolder();
 // $HOME/output: the output folder used when none is chosen.
 std::string defaultOutputFolder();
 
-// Where setup.ini and options.ini live: the program folder when it is writable, otherwise
-// $XDG_CONFIG_HOME/brisquel (default ~/.config/brisquel), created on demand.
+// Whether setup.ini and options.ini stay beside the executable: only in a copy that the
+// running user owns and may write, and that is not installed (<prefix>/lib/brisquel). An
+// installed copy keeps them per user even for root, so removing the package leaves nothing.
+bool keepsSettingsBeside(const std::string& programFolder);
+
+// Where setup.ini and options.ini live: the program folder when keepsSettingsBeside holds,
+// otherwise $XDG_CONFIG_HOME/brisquel (default ~/.config/brisquel), created on demand.
 std::string settingsFolder();
 
 } // namespace brisquel
