@@ -3,9 +3,14 @@
 #include "test_support.h"
 
 #include <csignal>
+#include <functional>
+#include <stdexcept>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -13,6 +18,7 @@ namespace fs = std::filesystem;
 namespace brisquel {
 namespace {
 
+constexpr uid_t Nobody = 65534;
 const std::string OldBytes = "\"7\"\r\n\"1\"\r\n\"1\"\r\n\"/old\"\r\n\"0\"\r\n";
 const std::string NewBytes = "\"8\"\r\n\"2\"\r\n\"0\"\r\n\"/a much longer new folder\"\r\n\"3\"\r\n";
 
@@ -81,6 +87,101 @@ TEST(SettingsFileTest, ASaveIntoAReadOnlyFolderLeavesTheOldFile)
     EXPECT_FALSE(writeSettingsFile(path, NewBytes));
     fs::permissions(dir.path(), fs::perms::owner_all);
     EXPECT_EQ(test::readFile(path), OldBytes);
+}
+
+// Runs `save` in a child process as a user who owns nothing here but what the test hands
+// over: root may write any file, so a read-only file shows its protection only to another
+// user. Not root, the child stays the test's own user. Returns what `save` returned.
+bool saveAsAnotherUser(const std::function<bool()>& save)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setresgid(Nobody, Nobody, Nobody) != 0
+                || ::setresuid(Nobody, Nobody, Nobody) != 0))
+            ::_exit(2);
+        ::_exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 2)
+        throw std::runtime_error("the saving child did not run");
+    return WEXITSTATUS(status) == 0;
+}
+
+struct ModeCase
+{
+    const char* name;
+    mode_t mode;
+    bool saved;
+};
+
+class SettingsFileModeTest : public testing::TestWithParam<ModeCase>
+{
+};
+
+// A read-only settings file is the user's "keep this": the save is lost, as in a
+// write-protected folder, even though the folder would let the file be replaced.
+TEST_P(SettingsFileModeTest, AFileTheUserMayNotWriteIsKept)
+{
+    test::TempDir dir;
+    const std::string path = dir / "setup.ini";
+    ASSERT_TRUE(test::writeFile(path, OldBytes));
+    ::chmod(path.c_str(), GetParam().mode);
+    if (::geteuid() == 0) {
+        ::chmod(dir.path().c_str(), 0700);
+        ASSERT_EQ(::chown(dir.path().c_str(), Nobody, Nobody), 0);
+        ASSERT_EQ(::chown(path.c_str(), Nobody, Nobody), 0);
+    }
+
+    EXPECT_EQ(saveAsAnotherUser([&] { return writeSettingsFile(path, NewBytes); }), GetParam().saved);
+
+    EXPECT_EQ(test::readFile(path), GetParam().saved ? NewBytes : OldBytes);
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, GetParam().mode);
+    EXPECT_EQ(names(dir.path()), std::vector<std::string> {"setup.ini"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SettingsFileModeTest,
+                         testing::Values(ModeCase {"ReadOnly", 0444, false}, ModeCase {"OwnerOnly", 0600, true},
+                                         ModeCase {"Shared", 0664, true}),
+                         [](const testing::TestParamInfo<ModeCase>& info) { return std::string(info.param.name); });
+
+TEST(SettingsFileTest, ASaveThroughLinksReplacesTheirTargetAndKeepsTheLinks)
+{
+    test::TempDir dir;
+    fs::create_directory(dir / "config");
+    fs::create_directory(dir / "store");
+    const std::string target = dir / "store/brisquel.ini";
+    ASSERT_TRUE(test::writeFile(target, OldBytes));
+    ::chmod(target.c_str(), 0640);
+    // A relative link, reached through a second, absolute one.
+    fs::create_symlink("../store/brisquel.ini", dir / "config/setup.ini");
+    fs::create_symlink(dir / "config/setup.ini", dir / "setup.ini");
+
+    ASSERT_TRUE(writeSettingsFile(dir / "setup.ini", NewBytes));
+
+    EXPECT_TRUE(fs::is_symlink(dir / "setup.ini"));
+    EXPECT_EQ(fs::read_symlink(dir / "config/setup.ini"), "../store/brisquel.ini");
+    EXPECT_EQ(test::readFile(target), NewBytes);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+    // The temporary file stood beside the target, not beside a link.
+    EXPECT_EQ(names(dir / "store"), std::vector<std::string> {"brisquel.ini"});
+    EXPECT_EQ(names(dir / "config"), std::vector<std::string> {"setup.ini"});
+}
+
+TEST(SettingsFileTest, ALinkToNoFileYetMakesItsTargetAndALoopSavesNothing)
+{
+    test::TempDir dir;
+    fs::create_directory(dir / "store");
+    fs::create_symlink("store/new.ini", dir / "setup.ini");
+    ASSERT_TRUE(writeSettingsFile(dir / "setup.ini", NewBytes));
+    EXPECT_TRUE(fs::is_symlink(dir / "setup.ini"));
+    EXPECT_EQ(test::readFile(dir / "store/new.ini"), NewBytes);
+
+    fs::create_symlink("loop.ini", dir / "loop.ini");
+    EXPECT_FALSE(writeSettingsFile(dir / "loop.ini", NewBytes));
+    EXPECT_TRUE(fs::is_symlink(dir / "loop.ini"));
 }
 
 TEST(SettingsFileTest, OnlyARegularFileIsRead)
