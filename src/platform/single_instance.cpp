@@ -1,12 +1,14 @@
 #include "platform/single_instance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace brisquel {
 
 SingleInstance::SingleInstance(const QString& lockPath)
     : m_lock(lockPath)
+    , m_handOffPath(QFileInfo(lockPath).path() + QStringLiteral("/brisquel.socket"))
 {
     // A running copy never gives the lock up by age, however long it runs.
     m_lock.setStaleLockTime(0);
@@ -14,7 +16,7 @@ SingleInstance::SingleInstance(const QString& lockPath)
 
 bool SingleInstance::acquire()
 {
-    return m_lock.tryLock(0);
+    return m_lock.isLocked() || m_lock.tryLock(0);
 }
 
 void SingleInstance::release()

@@ -424,31 +424,38 @@ void frmMain::queueEntries(const std::vector<PendingEntry>& pending)
 void frmMain::onOverlayDrop(const QMimeData* data)
 {
     createScratchFolder(m_context.scratchFolder);
-    takeDrop(data, overlayDropEntry);
+    takeDrop(droppedFiles(data), overlayDropEntry);
 }
 
 void frmMain::onPlainDrop(const QMimeData* data)
 {
-    takeDrop(data, narrowDropEntry);
+    takeDrop(droppedFiles(data), narrowDropEntry);
 }
 
-void frmMain::takeDrop(const QMimeData* data, EntryMaker fileEntry)
+// Names given outside the window are name bytes as they are, as the overlay takes them.
+void frmMain::QueuePaths(const std::vector<std::string>& paths)
+{
+    createScratchFolder(m_context.scratchFolder);
+    takeDrop(paths, overlayDropEntry);
+}
+
+void frmMain::takeDrop(std::vector<std::string> paths, EntryMaker fileEntry)
 {
     // A drag over the list showed the overlay, whichever target took the drop; hidden
     // first, as it would cover the caption of a dropped folder's search.
     m_picDrop->hide();
-    QueueDroppedFiles(data, fileEntry);
+    QueueDroppedFiles(std::move(paths), fileEntry);
     hideHintAfterDrop();
 }
 
 // A dropped folder is searched as Add Folder searches, its files taking its place in the
 // drop order. The whole drop is appended at once, after any search, so nothing that runs in
 // a search's yield can come between its entries.
-void frmMain::QueueDroppedFiles(const QMimeData* data, EntryMaker fileEntry)
+void frmMain::QueueDroppedFiles(std::vector<std::string> paths, EntryMaker fileEntry)
 {
     std::vector<PendingEntry> pending;
     bool searched = false;
-    for (std::string& path : droppedFiles(data)) {
+    for (std::string& path : paths) {
         std::error_code ec;
         if (std::filesystem::is_directory(path, ec)) {
             for (std::string& file : searchFolder(path))

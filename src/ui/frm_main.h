@@ -50,6 +50,9 @@ public:
     // Picks a folder and queues every file of its tree, in the order found. The search
     // yields to the window's loop as it goes.
     void AddFolder();
+    // Queues files and folders named outside the window (the command line, a later copy)
+    // exactly as a drop of them on the list would.
+    void QueuePaths(const std::vector<std::string>& paths);
     // Removes the selected row with its path; nothing when no row is selected.
     void RemoveSelected();
     // Empties the queue from the front, yielding after every row; entries dropped meanwhile
@@ -119,9 +122,9 @@ private:
     void dispatchCommand(const QString& text);
     void onOverlayDrop(const QMimeData* data);
     void onPlainDrop(const QMimeData* data);
-    void takeDrop(const QMimeData* data, EntryMaker fileEntry);
+    void takeDrop(std::vector<std::string> paths, EntryMaker fileEntry);
     void onDropZoneClick();
-    void QueueDroppedFiles(const QMimeData* data, EntryMaker fileEntry);
+    void QueueDroppedFiles(std::vector<std::string> paths, EntryMaker fileEntry);
     std::vector<std::string> searchFolder(const std::string& folder);
     void queueEntries(const std::vector<PendingEntry>& pending);
     void restoreHintCaption();

@@ -1,16 +1,70 @@
+#include "platform/hand_off.h"
 #include "platform/qt_desktop.h"
+#include "platform/single_instance.h"
 #include "ui/brisquel_app.h"
+#include "ui/program_arguments.h"
 
 #include <QApplication>
 
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A copy that is still starting takes a moment before it listens.
+constexpr std::chrono::seconds HandOffPatience{10};
+
+std::string currentFolder()
+{
+    std::error_code ec;
+    return std::filesystem::current_path(ec).string();
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
+    // Read before Qt starts, so --help and --version need no display, and Qt takes no
+    // options of its own from the command line.
+    const brisquel::ProgramArguments arguments =
+        brisquel::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), currentFolder());
+    switch (arguments.action) {
+    case brisquel::ProgramArguments::Action::Help:
+        std::fputs(brisquel::usageText().c_str(), stdout);
+        return 0;
+    case brisquel::ProgramArguments::Action::Version:
+        std::fputs(brisquel::versionText().c_str(), stdout);
+        return 0;
+    case brisquel::ProgramArguments::Action::Misuse:
+        std::fprintf(stderr, "brisquel: %s\n%s", arguments.problem.c_str(), brisquel::usageText().c_str());
+        return 2;
+    case brisquel::ProgramArguments::Action::Run:
+        break;
+    }
+
+    int qtArgc = 1;
+    auto instance = std::make_unique<brisquel::SingleInstance>();
+    if (!instance->acquire()) {
+        // Another copy runs: it takes the paths; without any, this copy ends silently.
+        if (arguments.paths.empty())
+            return 0;
+        QCoreApplication core(qtArgc, argv);
+        if (brisquel::handPathsOver(instance->handOffPath(), arguments.paths, HandOffPatience))
+            return 0;
+        std::fputs("brisquel: the running Brisquel did not take the files\n", stderr);
+        return 1;
+    }
+
+    QApplication application(qtArgc, argv);
     // Lets Wayland desktops match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brisquel.Brisquel"));
     brisquel::QtDesktop desktop;
-    brisquel::BrisquelApp app(brisquel::MainWindowContext::forThisProgram(desktop));
-    if (!app.start())
+    brisquel::BrisquelApp app(brisquel::MainWindowContext::forThisProgram(desktop), std::move(instance));
+    if (!app.start(arguments.paths))
         return 0;
     return QApplication::exec();
 }
