@@ -4,10 +4,7 @@
 # Installs the build into a prefix under SCRATCH and checks the layout a desktop and the
 # program itself rely on. Every fault is listed before the test fails.
 set(id example.brisquel.Brisquel)
-set(faults "")
-macro(fault text)
-  list(APPEND faults "${text}")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/faults.cmake)
 
 function(run_install prefix)
   execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix} ${ARGN}
@@ -115,6 +112,30 @@ if(EXISTS ${entry})
   endif()
 endif()
 
+# Debian's manual page and changelog are compressed without a time stamp; the copyright file
+# names the license.
+foreach(gz share/man/man1/brisquel.1.gz share/doc/brisquel/changelog.gz)
+  set(file ${prefix}/${gz})
+  if(NOT EXISTS ${file})
+    fault("no ${file}")
+    continue()
+  endif()
+  # gzip header: magic, method, flags, then the four bytes of the modification time.
+  file(READ ${file} header LIMIT 8 HEX)
+  if(NOT header MATCHES "^1f8b08..00000000$")
+    fault("${file} is not gzip data without a time stamp (header ${header})")
+  endif()
+endforeach()
+set(copyright ${prefix}/share/doc/brisquel/copyright)
+if(EXISTS ${copyright})
+  file(STRINGS ${copyright} license REGEX "^License: GPL-3.0\\+$")
+  if(NOT license)
+    fault("${copyright} does not give the license GPL-3.0+")
+  endif()
+else()
+  fault("no ${copyright}")
+endif()
+
 foreach(check
     "${DESKTOP_FILE_VALIDATE};${entry}"
     "${APPSTREAMCLI};validate;--no-net;${prefix}/share/metainfo/${id}.metainfo.xml")
@@ -145,8 +166,26 @@ else()
   endif()
 endif()
 
-if(faults)
-  list(JOIN faults "\n  " shown)
-  message(FATAL_ERROR "Install layout faults:\n  ${shown}")
+# Staged for /usr, as the package is: the converter's link stays inside /usr, so it is
+# relative (Debian wants that within one top-level folder), and it leads to the converter
+# once the tree stands at /usr.
+if(FFMPEG MATCHES "^/usr/")
+  set(stage ${SCRATCH}/usr_stage)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${stage} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  set(link ${stage}/usr/lib/brisquel/data/conv.exe)
+  file(RELATIVE_PATH expected_target /usr/lib/brisquel/data ${FFMPEG})
+  if(NOT rc EQUAL 0)
+    fault("install staged for /usr failed:\n${out}")
+  elseif(NOT IS_SYMLINK ${link})
+    fault("install staged for /usr made no converter link")
+  else()
+    file(READ_SYMLINK ${link} target)
+    if(NOT target STREQUAL expected_target)
+      fault("${link} points at ${target}, not at ${expected_target}")
+    endif()
+  endif()
 endif()
-file(REMOVE_RECURSE ${SCRATCH})
+
+finish_checks("Install layout faults" ${SCRATCH})
