@@ -4,14 +4,29 @@ set -euo pipefail
 BRISQUEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BRISQUEL_BUILD=${BRISQUEL_BUILD:-$BRISQUEL_ROOT/build}
 
-BRISQUEL_PACKAGES=(
+# What each script needs, and nothing more; README.md says why each is there.
+# Building: the compiler and build tools; Qt 6 with Multimedia (the reminder sound) and Svg
+# (the desktop icons), whose CMake files ask for pkg-config and the OpenGL headers.
+BRISQUEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+)
+# Running: the converter with its AMR encoder, and Qt's platform plugins.
+BRISQUEL_RUN_PACKAGES=(
+  ffmpeg libavcodec-extra qt6-qpa-plugins
+)
+# Testing: GoogleTest; the desktop entry's and the AppStream file's checkers; the package
+# step, whose dpkg-shlibdeps needs dpkg-dev and file; Xvfb for the benchmarks that need a
+# real X server.
+BRISQUEL_TEST_PACKAGES=(
   libgtest-dev
-  ffmpeg libavcodec-extra
-  xvfb xauth imagemagick
+  desktop-file-utils appstream
+  dpkg-dev file
+  xvfb xauth
+)
+# Fuzzing only: clang and its libFuzzer runtime.
+BRISQUEL_FUZZ_PACKAGES=(
   clang libclang-rt-14-dev
-  appstream desktop-file-utils dpkg-dev
 )
 
 as_root() {
@@ -40,12 +55,22 @@ ensure_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# Configures once: again only when the build folder has no cache.
+# Configures once: again only when the build folder has no cache, or when an option given as
+# -DNAME=VALUE differs from the cache's (scripts/test turns on the tests that scripts/run
+# left out).
 configure_brisquel() {
   local build=$1; shift
-  if [ ! -f "$build/CMakeCache.txt" ]; then
-    cmake -S "$BRISQUEL_ROOT" -B "$build" -G Ninja "$@"
+  local cache=$build/CMakeCache.txt option name
+  if [ -f "$cache" ]; then
+    for option in "$@"; do
+      name=${option#-D}; name=${name%%=*}
+      case $option in
+        -D*=*) grep -qxF -- "$name:BOOL=${option#*=}" "$cache" || { cmake -S "$BRISQUEL_ROOT" -B "$build" "$@"; return; } ;;
+      esac
+    done
+    return 0
   fi
+  cmake -S "$BRISQUEL_ROOT" -B "$build" -G Ninja "$@"
 }
 
 # Configures once, then builds what changed.
