@@ -23,6 +23,11 @@ struct PlaceCase
     bool beside;
 };
 
+void PrintTo(const PlaceCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SettingsPlaceTest : public testing::TestWithParam<PlaceCase>
 {
 };

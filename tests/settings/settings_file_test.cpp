@@ -115,6 +115,11 @@ struct ModeCase
     bool saved;
 };
 
+void PrintTo(const ModeCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class SettingsFileModeTest : public testing::TestWithParam<ModeCase>
 {
 };

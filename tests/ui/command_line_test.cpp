@@ -25,6 +25,11 @@ struct ParseCase
     std::vector<std::string> paths;
 };
 
+void PrintTo(const ParseCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class ProgramArgumentsTest : public testing::TestWithParam<ParseCase>
 {
 };
@@ -96,6 +101,11 @@ struct OptionCase
     const char* stdoutStart;
     const char* stderrStart;
 };
+
+void PrintTo(const OptionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ProgramOptionTest : public testing::TestWithParam<OptionCase>
 {
