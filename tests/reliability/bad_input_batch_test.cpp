@@ -405,7 +405,7 @@ TEST_F(ConverterFaultTest, AStrayConverterIsEndedAndTheBatchCompletes)
         }
     });
     // Until its exec is done the child still carries this program's name.
-    for (int i = 0; i < 200 && test::readFile("/proc/" + std::to_string(stray) + "/comm") != "conv.exe\n"; ++i)
+    for (int i = 0; i < 3000 && test::readFile("/proc/" + std::to_string(stray) + "/comm") != "conv.exe\n"; ++i)
         QTest::qWait(10);
     ASSERT_EQ(test::readFile("/proc/" + std::to_string(stray) + "/comm"), "conv.exe\n");
 
