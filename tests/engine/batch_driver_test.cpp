@@ -506,5 +506,25 @@ TEST_F(BatchDriverTest, ALostExitStatusIsNoSuccess)
         << host.calls.back();
 }
 
+// A folder that can be written but not listed hides what was written: the exit status
+// decides, in place of a report that blames every file with the converter's summary line.
+TEST_F(BatchDriverTest, AnUnlistableOutputFolderIsJudgedByTheExitStatus)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root lists every folder";
+    fs::create_directories(host.folder);
+    fs::permissions(host.folder, fs::perms::owner_write | fs::perms::owner_exec);
+    host.queue = {input("a.mp3"), input("bad.mp3")};
+    setenv("FAKE_CONV_EXIT", "0", 1);
+    setenv("FAKE_CONV_ERROR", "Invalid data found when processing input", 1);
+    setenv("FAKE_CONV_FAIL_MATCH", "bad", 1);
+    runBatch();
+    fs::permissions(host.folder, fs::perms::owner_all);
+    EXPECT_EQ(host.caption, "Done, 1 failed.");
+    EXPECT_NE(host.calls.back().find("bad.mp3: Invalid data found when processing input"), std::string::npos)
+        << host.calls.back();
+    EXPECT_TRUE(exists(host.folder + "/a00000.mp3"));
+}
+
 } // namespace
 } // namespace brisquel
