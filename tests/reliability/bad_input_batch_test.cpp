@@ -351,11 +351,38 @@ TEST_P(BadOutputFolderTest, EveryFileFailsAndIsReported)
 INSTANTIATE_TEST_SUITE_P(Folders, BadOutputFolderTest, testing::ValuesIn(BadOutputFolders),
                          [](const testing::TestParamInfo<BadOutputFolder>& info) { return std::string(info.param.label); });
 
+// Waits for a state, not for a time: the bound only turns a hang into a failure.
+bool waitFor(const std::function<bool()>& state, int seconds = 60)
+{
+    for (int i = 0; i < seconds * 20 && !state(); ++i)
+        QTest::qWait(50);
+    return state();
+}
+
 class ConverterFaultTest : public testing::Test, public BadInputBatch
 {
 public:
     static void SetUpTestSuite() { SetUpSuite(); }
     static void TearDownTestSuite() { TearDownSuite(); }
+
+    // One good file through the real converter, while something stands in the way.
+    void expectAGoodFileConverts()
+    {
+        const std::string input = inputs + "/after.wav";
+        auto w = start(test::binFolder());
+        queue(*w, input);
+        const BatchResult result = runChecked(*w, output);
+        ASSERT_TRUE(result.ended);
+        EXPECT_EQ(result.caption, "Done.") << result.report;
+        EXPECT_TRUE(segmentsOf(output, input));
+    }
+
+    // Waits until the process has taken the converter's name: until its exec is done it
+    // still carries the name of whoever started it.
+    static bool waitForConverterName(pid_t pid)
+    {
+        return waitFor([&] { return test::readFile("/proc/" + std::to_string(pid) + "/comm") == "conv.exe\n"; });
+    }
 };
 
 // A converter that dies in the middle of a file (the system ran out of memory, the user
@@ -404,32 +431,13 @@ TEST_F(ConverterFaultTest, AStrayConverterIsEndedAndTheBatchCompletes)
             ::waitpid(*pid, nullptr, 0);
         }
     });
-    // Until its exec is done the child still carries this program's name.
-    for (int i = 0; i < 3000 && test::readFile("/proc/" + std::to_string(stray) + "/comm") != "conv.exe\n"; ++i)
-        QTest::qWait(10);
-    ASSERT_EQ(test::readFile("/proc/" + std::to_string(stray) + "/comm"), "conv.exe\n");
+    ASSERT_TRUE(waitForConverterName(stray));
 
-    const std::string input = inputs + "/after.wav";
-    auto w = start(test::binFolder());
-    queue(*w, input);
-
-    const BatchResult result = runChecked(*w, output);
-
-    ASSERT_TRUE(result.ended);
-    EXPECT_EQ(result.caption, "Done.") << result.report;
-    EXPECT_TRUE(segmentsOf(output, input));
+    expectAGoodFileConverts();
     int status = 0;
     ASSERT_EQ(::waitpid(stray, &status, WNOHANG), stray) << "the stray converter still runs";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     stray = -1;
-}
-
-// Waits for a state, not for a time: the bound only turns a hang into a failure.
-bool waitFor(const std::function<bool()>& state, int seconds = 60)
-{
-    for (int i = 0; i < seconds * 20 && !state(); ++i)
-        QTest::qWait(50);
-    return state();
 }
 
 // Two albums with the same track names, and an output folder that holds the inputs, one of
@@ -545,16 +553,9 @@ TEST_F(ConverterFaultTest, AnotherUsersConverterNeitherStallsTheBatchNorIsEnded)
         ::kill(*pid, SIGKILL);
         ::waitpid(*pid, nullptr, 0);
     });
-    ASSERT_TRUE(waitFor([&] { return test::readFile("/proc/" + std::to_string(stray) + "/comm") == "conv.exe\n"; }));
+    ASSERT_TRUE(waitForConverterName(stray));
 
-    const std::string input = inputs + "/after.wav";
-    auto w = start(test::binFolder());
-    queue(*w, input);
-    const BatchResult result = runChecked(*w, output);
-
-    ASSERT_TRUE(result.ended);
-    EXPECT_EQ(result.caption, "Done.") << result.report;
-    EXPECT_TRUE(segmentsOf(output, input));
+    expectAGoodFileConverts();
     EXPECT_EQ(::waitpid(stray, nullptr, WNOHANG), 0) << "another user's process was ended";
 }
 
