@@ -1,6 +1,7 @@
 #include "ui/brisquel_app.h"
 
 #include "platform/hand_off.h"
+#include "platform/termination_signals.h"
 #include "ui/frm_main.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,8 @@ bool BrisquelApp::start(const std::vector<std::string>& paths)
         if (onUnloaded)
             onUnloaded(busy);
     });
+    m_signals = std::make_unique<TerminationSignals>();
+    QObject::connect(m_signals.get(), &TerminationSignals::received, m_window.get(), &QWidget::close);
     m_window->load();
     m_window->show();
     // Listening before the own paths are searched: a later copy started meanwhile is served

@@ -10,10 +10,12 @@
 namespace brisquel {
 
 class HandOffServer;
+class TerminationSignals;
 class frmMain;
 
 // One run of the program: the single-instance check, then the main window, loaded and
 // shown at its parked place, which from then on also takes the paths of later copies.
+// SIGTERM, SIGINT and SIGHUP close the window as the close box does.
 class BrisquelApp
 {
 public:
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<frmMain> m_window;
     std::unique_ptr<HandOffServer> m_handOff;
+    std::unique_ptr<TerminationSignals> m_signals;
 };
 
 } // namespace brisquel

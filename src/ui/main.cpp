@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -45,6 +46,10 @@ int main(int argc, char** argv)
     case brisquel::ProgramArguments::Action::Run:
         break;
     }
+
+    // An ignored SIGCHLD, inherited from whoever started the program, would make the kernel
+    // reap the converter unasked and lose its exit status.
+    std::signal(SIGCHLD, SIG_DFL);
 
     int qtArgc = 1;
     auto instance = std::make_unique<brisquel::SingleInstance>();

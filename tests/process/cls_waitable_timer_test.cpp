@@ -46,8 +46,8 @@ TEST(clsWaitableTimer, WaitTakesAboutItsTimeAndHandlesMessages)
     const auto start = std::chrono::steady_clock::now();
     timer.Wait(50);
     const auto elapsed = std::chrono::steady_clock::now() - start;
+    // Only the lower bound: a loaded machine may hand the time back late.
     EXPECT_GE(elapsed, std::chrono::milliseconds(50));
-    EXPECT_LT(elapsed, std::chrono::milliseconds(1000));
     EXPECT_EQ(handled, 1);
 }
 
