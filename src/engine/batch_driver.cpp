@@ -11,6 +11,8 @@
 #include "process/process_list.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -163,10 +165,47 @@ void BatchDriver::RunBatch()
             m_failed.push_back({input, writeError});
         else if ((exitCode != 0 && exitCode != -1) || !SegmentWritten(before, ListSegmentFiles(folder, baseName, extension)))
             m_failed.push_back({input, ConverterErrorLine(objDOS.Outputs())});
+        else if (std::string reason = extension == ".flac"
+                     ? renewFlacPieces(folder, WrittenSegments(before, ListSegmentFiles(folder, baseName, extension)))
+                     : std::string();
+                 !reason.empty())
+            m_failed.push_back({input, std::move(reason)});
 
         m_pump.ProcessPending();
     }
     finishBatch();
+}
+
+std::string BatchDriver::renewFlacPieces(const std::string& folder, const std::vector<std::string>& names)
+{
+    for (std::size_t first = 0; first < names.size(); first += FlacPiecesPerRun) {
+        std::vector<std::string> pieces;
+        for (std::size_t i = first; i < names.size() && i < first + FlacPiecesPerRun; ++i)
+            pieces.push_back(folder + names[i]);
+        const bool ran = run(objSox, FlacPiecesCommandLine(m_host.programFolder(), pieces));
+        const std::string writeError = ran ? OutputWriteError(objSox.Outputs()) : std::string();
+        const bool renewed = ran && objSox.ExitCode() == 0 && writeError.empty();
+        std::string replaceError;
+        for (const std::string& piece : pieces) {
+            const std::string renewedPiece = FlacPieceTemporary(piece);
+            if (renewed && rename(renewedPiece.c_str(), piece.c_str()) == 0)
+                continue;
+            if (renewed && replaceError.empty())
+                replaceError = std::string("cannot replace a piece: ") + std::strerror(errno);
+            unlink(renewedPiece.c_str());
+        }
+        if (!ran)
+            return "the converter could not be started";
+        if (objSox.EndedBySignal())
+            return "the converter was ended before it finished";
+        if (!renewed) {
+            const std::string reason = writeError.empty() ? ConverterErrorLine(objSox.Outputs()) : writeError;
+            return reason.empty() ? "the pieces could not be written again" : reason;
+        }
+        if (!replaceError.empty())
+            return replaceError;
+    }
+    return {};
 }
 
 void BatchDriver::finishFile()

@@ -40,6 +40,9 @@ private:
     void RunBatch();
     // Runs a command line to its end; false when it could not start.
     bool run(DOSOutputs& runner, const std::string& commandLine);
+    // Gives each FLAC piece just written its own STREAMINFO and frame count; the converter's
+    // reason when it could not, else empty.
+    std::string renewFlacPieces(const std::string& folder, const std::vector<std::string>& names);
     void finishFile();
     void finishBatch();
     void stopBatch();

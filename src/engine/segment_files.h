@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace brisquel {
 
@@ -9,6 +10,9 @@ namespace brisquel {
 // with its modification time in nanoseconds. An unreadable folder gives none.
 using SegmentFiles = std::map<std::string, long long>;
 SegmentFiles ListSegmentFiles(const std::string& folder, const std::string& baseName, const std::string& extension);
+
+// The names of the segments in `after` that are new or were rewritten since `before`.
+std::vector<std::string> WrittenSegments(const SegmentFiles& before, const SegmentFiles& after);
 
 // Whether `after` holds a segment that is new or was rewritten since `before`.
 bool SegmentWritten(const SegmentFiles& before, const SegmentFiles& after);
