@@ -5,6 +5,7 @@
 #include "engine/converter_output.h"
 #include "engine/progress.h"
 #include "engine/segment_files.h"
+#include "engine/short_conversion.h"
 #include "engine/split_length.h"
 #include "input/get_file.h"
 #include "process/event_pump.h"
@@ -106,6 +107,7 @@ void BatchDriver::RunBatch()
 {
     m_splitSeconds = 0;
     m_failed.clear();
+    m_warned.clear();
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
@@ -170,6 +172,8 @@ void BatchDriver::RunBatch()
                      : std::string();
                  !reason.empty())
             m_failed.push_back({input, std::move(reason)});
+        else if (std::string warning = ShortConversionWarning(objDOS.Outputs()); !warning.empty())
+            m_warned.push_back({input, std::move(warning)});
 
         m_pump.ProcessPending();
     }
@@ -226,9 +230,9 @@ void BatchDriver::finishBatch()
     m_host.setConvertEnabled(true);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
-    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size())));
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size()), static_cast<int>(m_warned.size())));
+    if (!m_failed.empty() || !m_warned.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
 }
 
 // The converter could not be started: every further file would fail the same way, so the
@@ -242,8 +246,8 @@ void BatchDriver::stopBatch()
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
     m_host.setProgressCaption("Stopped.");
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    if (!m_failed.empty() || !m_warned.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
 }
 
 void BatchDriver::onProbeOutput(const std::string& chunk)

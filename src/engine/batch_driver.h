@@ -60,6 +60,8 @@ private:
     bool m_runOver = false;
     bool m_running = false;
     std::vector<FailedFile> m_failed;
+    // Converted, but short of what the input's headers promise.
+    std::vector<FailedFile> m_warned;
 };
 
 } // namespace brisquel

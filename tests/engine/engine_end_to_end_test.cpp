@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <memory>
 
 namespace brisquel {
@@ -178,6 +179,35 @@ TEST_F(EndToEnd, SplitBelowOneSecondWritesOneFile)
     runBatch();
     EXPECT_EQ(outputNames(), std::vector<std::string>{"tone_mp300000.mp3"});
     EXPECT_NEAR(decodedSeconds(host.folder + "/tone_mp300000.mp3", dir.path()), 25, 0.2);
+}
+
+// A download cut off after a third of its bytes: the headers still promise 20 seconds.
+TEST_F(EndToEnd, ACutOffInputIsConvertedWithAWarning)
+{
+    std::vector<std::string> cut;
+    for (const char* name : {"short.mp3", "clipped.flac"}) {
+        const std::string whole = dir / (std::string("whole_") + name);
+        runConverter({"-f", "lavfi", "-i", "sine=frequency=330:duration=20", "-y", whole});
+        const std::string bytes = test::readFile(whole);
+        ASSERT_GT(bytes.size(), 3000u) << name;
+        cut.push_back(dir / name);
+        test::writeFile(cut.back(), bytes.substr(0, bytes.size() / 3));
+    }
+    const std::string cutMp3 = test::readFile(cut[0]);
+    host.queue = {cut[0], cut[1], host.queue[2]};
+    runBatch();
+
+    EXPECT_EQ(host.caption, "Done, 2 with warnings.");
+    const std::string report = host.calls.back();
+    const std::regex expected(R"(message warning Convert: 2 files were converted with warnings:\n\n)"
+                              R"(short\.mp3: only [4-8]\.\d s of 20\.0 s could be read\n)"
+                              R"(clipped\.flac: only [4-8]\.\d s of 20\.0 s could be read)");
+    EXPECT_TRUE(std::regex_match(report, expected)) << report;
+    // What there was of them is converted all the same, and the whole input says nothing.
+    EXPECT_TRUE(fs::exists(host.folder + "/short00000.mp3"));
+    EXPECT_TRUE(fs::exists(host.folder + "/clipped00000.mp3"));
+    EXPECT_EQ(report.find("tone_wav"), std::string::npos);
+    EXPECT_EQ(test::readFile(cut[0]), cutMp3);
 }
 
 TEST_F(EndToEnd, RefusedSettingsAreReportedWithTheConvertersReason)
