@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/make_window_layered.h"
 #include "process/process_list.h"
+#include "process/throttled_yield.h"
 #include "settings/common_dlgs_w.h"
 #include "settings/frm_options.h"
 #include "settings/open_file_dialog.h"
@@ -36,7 +37,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -59,7 +59,8 @@ constexpr int ScratchDeleteLimitMs = 2000;
 // a QLabel shows its text as it is.
 constexpr char DropHintCaption[] = "Drag & Drop Files Here";
 constexpr char SearchingCaption[] = "Searching Files...";
-constexpr qint64 SearchYieldMs = 8;
+constexpr std::chrono::milliseconds SearchYieldInterval{8};
+constexpr std::chrono::milliseconds RemoveAllYieldInterval{40};
 constexpr char RemoveSelectedWord[] = "RemoveSelected";
 // Long names, and the current folder left as it is.
 constexpr std::int32_t DropZoneDialogFlags = 2097160;
@@ -385,15 +386,8 @@ std::vector<std::string> frmMain::searchFolder(const std::string& folder)
     m_lblText->setText(QString::fromLatin1(SearchingCaption));
     ++m_searches;
     std::vector<std::string> found;
-    // The search offers a yield after every entry; taking each would cost far more than the
-    // search itself. A turn of the loop every few milliseconds keeps the window as lively.
-    QElapsedTimer sinceYield;
-    SearchFolder(folder, found, [&] {
-        if (sinceYield.isValid() && sinceYield.elapsed() < SearchYieldMs)
-            return;
-        m_pump.ProcessPending();
-        sinceYield.start();
-    });
+    ThrottledYield yield(m_pump, SearchYieldInterval);
+    SearchFolder(folder, found, [&] { yield(); });
     --m_searches;
     return found;
 }
@@ -513,7 +507,10 @@ void frmMain::RemoveSelected()
 
 void frmMain::RemoveAll()
 {
-    removeAll(m_queue, [this] { m_pump.ProcessPending(); });
+    // The list still shrinks visibly from the top, but repaints a few times a second rather
+    // than once per row.
+    ThrottledYield yield(m_pump, RemoveAllYieldInterval);
+    removeAll(m_queue, [&] { yield(); });
     restoreHintCaption();
     // Entries dropped during the removal stay, so the hint follows the queue.
     updateEmptyHint();

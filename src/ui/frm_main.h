@@ -52,8 +52,8 @@ public:
     void AddFolder();
     // Removes the selected row with its path; nothing when no row is selected.
     void RemoveSelected();
-    // Empties the queue from the front, yielding after every row; entries dropped meanwhile
-    // stay queued.
+    // Empties the queue from the front, yielding to the window every few tens of
+    // milliseconds; entries dropped meanwhile stay queued.
     void RemoveAll();
 
     OutputSettingsPanel& panel() { return *m_panel; }
