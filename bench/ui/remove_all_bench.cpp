@@ -2,6 +2,7 @@
 // the same window with no yields at all, in the same run: the difference is what the
 // window's turns of its loop cost while the list shrinks. Median of three alternating
 // rounds.
+#include "bench_window.h"
 #include "input/remove_all.h"
 #include "platform/qt_desktop.h"
 #include "ui/frm_main.h"
@@ -21,30 +22,18 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    brisquel::bench::offscreenUnlessDisplayed();
     QApplication app(argc, argv);
     QTemporaryDir folders;
     const std::string root = folders.path().toStdString();
     brisquel::QtDesktop desktop;
     brisquel::frmMain window({QCoreApplication::applicationDirPath().toStdString(), root + "/tmp", root + "/settings",
                               root + "/output", &desktop});
-    bool revealed = false;
-    QObject::connect(&window, &brisquel::frmMain::revealed, [&] { revealed = true; });
-    window.load();
-    window.show();
-    while (!revealed)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    brisquel::bench::reveal(window);
 
     std::vector<brisquel::QueueEntry> entries;
     for (int i = 0; i < brisquel::ConversionQueue::MaxEntries; ++i) {
@@ -71,8 +60,8 @@ int main(int argc, char** argv)
         bare.push_back(timed(noYields));
         windowed.push_back(timed(throughWindow));
     }
-    const double bareMs = median(bare) * 1000;
-    const double windowMs = median(windowed) * 1000;
+    const double bareMs = brisquel::bench::median(bare) * 1000;
+    const double windowMs = brisquel::bench::median(windowed) * 1000;
     std::printf("Remove All of %d rows (median of 3, platform %s)\n", brisquel::ConversionQueue::MaxEntries,
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  removal with no yields    %8.1f ms\n", bareMs);
