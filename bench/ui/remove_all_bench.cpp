@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -40,9 +41,12 @@ int main(int argc, char** argv)
         const std::string name = "track " + std::to_string(i) + ".mp3";
         entries.push_back({"/music/" + name, name, "MP3"});
     }
-    // Each round starts on a full list that the window has painted once.
+    // Each round starts on a full list that the window has painted once, its first row
+    // clicked as a user would before removing.
+    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("LV"));
     auto fill = [&] {
         window.queue().append(entries);
+        list->setCurrentItem(list->topLevelItem(0));
         QCoreApplication::processEvents();
     };
     auto timed = [&](auto removal) {
@@ -52,7 +56,10 @@ int main(int argc, char** argv)
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         return window.queueCount() == 0 ? seconds : -1;
     };
-    auto noYields = [&] { brisquel::removeAll(window.queue(), {}); };
+    auto noYields = [&] {
+        list->setCurrentItem(nullptr);
+        brisquel::removeAll(window.queue(), {});
+    };
     auto throughWindow = [&] { window.RemoveAll(); };
 
     std::vector<double> bare, windowed;

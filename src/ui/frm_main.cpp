@@ -510,7 +510,13 @@ void frmMain::RemoveAll()
     // The list still shrinks visibly from the top, but repaints a few times a second rather
     // than once per row.
     ThrottledYield yield(m_pump, RemoveAllYieldInterval);
-    removeAll(m_queue, [&] { yield(); });
+    // A current row that is removed hands itself to the next one, and the list lays all its
+    // rows out again to show it: with no current row, taking the first row costs nothing.
+    m_LV->setCurrentItem(nullptr);
+    removeAll(m_queue, [&] {
+        yield();
+        m_LV->setCurrentItem(nullptr);
+    });
     restoreHintCaption();
     // Entries dropped during the removal stay, so the hint follows the queue.
     updateEmptyHint();
