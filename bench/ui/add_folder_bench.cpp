@@ -2,6 +2,7 @@
 // the same generated tree of 20,000 files, in the same run: the difference is the cost of
 // the window's yields during the search and of its rows. Each runs once to warm the cache,
 // then the median of five alternating rounds counts.
+#include "bench_window.h"
 #include "input/delete_folder_tree.h"
 #include "input/file_search.h"
 #include "platform/qt_desktop.h"
@@ -58,18 +59,11 @@ std::string makeTree()
     return root;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    brisquel::bench::offscreenUnlessDisplayed();
     QApplication app(argc, argv);
     const std::string tree = makeTree();
     QTemporaryDir folders;
@@ -77,12 +71,7 @@ int main(int argc, char** argv)
     PickingDesktop desktop(QString::fromStdString(tree));
     brisquel::frmMain window({QCoreApplication::applicationDirPath().toStdString(), root + "/tmp", root + "/settings",
                               root + "/output", &desktop});
-    bool revealed = false;
-    QObject::connect(&window, &brisquel::frmMain::revealed, [&] { revealed = true; });
-    window.load();
-    window.show();
-    while (!revealed)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    brisquel::bench::reveal(window);
 
     auto searchAlone = [&] {
         std::vector<std::string> found;
@@ -115,8 +104,8 @@ int main(int argc, char** argv)
     }
     brisquel::DeleteFolderTree(tree, nullptr);
 
-    const double aloneMs = median(alone) * 1000;
-    const double windowMs = median(windowed) * 1000;
+    const double aloneMs = brisquel::bench::median(alone) * 1000;
+    const double windowMs = brisquel::bench::median(windowed) * 1000;
     std::printf("Add Folder on %d files (median of 5, platform %s)\n", Files, qPrintable(QGuiApplication::platformName()));
     std::printf("  SearchFolder alone        %8.1f ms (%d files)\n", aloneMs, searched);
     std::printf("  Add Folder via the window %8.1f ms (%d entries)\n", windowMs, queued);

@@ -5,6 +5,7 @@
 #include "engine/converter_output.h"
 #include "engine/progress.h"
 #include "engine/segment_files.h"
+#include "engine/short_conversion.h"
 #include "engine/split_length.h"
 #include "input/file_kind.h"
 #include "input/get_file.h"
@@ -13,6 +14,8 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,6 +180,7 @@ void BatchDriver::RunBatch()
     m_splitSeconds = 0;
     m_failed.clear();
     m_written.clear();
+    m_warned.clear();
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
@@ -303,7 +307,14 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
     else if (exitCode != 0 || (before && after && written.empty()))
         reason = ConverterErrorLine(objDOS.Outputs());
 
+    // FLAC pieces are written again so that each states its own length; a piece that
+    // could not be is no result either.
+    if (reason.empty() && extension == ".flac" && !written.empty())
+        reason = renewFlacPieces(folder, written);
+
     if (reason.empty()) {
+        if (std::string warning = ShortConversionWarning(objDOS.Outputs()); !warning.empty())
+            m_warned.push_back({source, std::move(warning)});
         if (const auto identity = folderIdentity(folder)) {
             std::vector<std::string>& names = m_written[*identity];
             names.insert(names.end(), written.begin(), written.end());
@@ -328,6 +339,38 @@ void BatchDriver::failFile(const std::string& source, const std::string& reason)
     finishFile();
 }
 
+std::string BatchDriver::renewFlacPieces(const std::string& folder, const std::vector<std::string>& names)
+{
+    for (std::size_t first = 0; first < names.size(); first += FlacPiecesPerRun) {
+        std::vector<std::string> pieces;
+        for (std::size_t i = first; i < names.size() && i < first + FlacPiecesPerRun; ++i)
+            pieces.push_back(folder + names[i]);
+        const bool ran = run(objSox, FlacPiecesCommandLine(m_host.programFolder(), pieces));
+        const std::string writeError = ran ? OutputWriteError(objSox.Outputs()) : std::string();
+        const bool renewed = ran && objSox.ExitCode() == 0 && writeError.empty();
+        std::string replaceError;
+        for (const std::string& piece : pieces) {
+            const std::string renewedPiece = FlacPieceTemporary(piece);
+            if (renewed && rename(renewedPiece.c_str(), piece.c_str()) == 0)
+                continue;
+            if (renewed && replaceError.empty())
+                replaceError = std::string("cannot replace a piece: ") + std::strerror(errno);
+            unlink(renewedPiece.c_str());
+        }
+        if (!ran)
+            return "the converter could not be started";
+        if (objSox.EndedBySignal())
+            return "the converter was ended before it finished";
+        if (!renewed) {
+            const std::string reason = writeError.empty() ? ConverterErrorLine(objSox.Outputs()) : writeError;
+            return reason.empty() ? "the pieces could not be written again" : reason;
+        }
+        if (!replaceError.empty())
+            return replaceError;
+    }
+    return {};
+}
+
 void BatchDriver::finishFile()
 {
     if (m_host.queueCount() > 0)
@@ -346,9 +389,9 @@ void BatchDriver::finishBatch()
     m_host.setConvertEnabled(true);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
-    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size())));
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size()), static_cast<int>(m_warned.size())));
+    if (!m_failed.empty() || !m_warned.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
 }
 
 // The converter could not be started: every further file would fail the same way, so the
@@ -362,8 +405,8 @@ void BatchDriver::stopBatch()
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
     m_host.setProgressCaption("Stopped.");
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    if (!m_failed.empty() || !m_warned.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
 }
 
 void BatchDriver::onProbeOutput(const std::string& chunk)

@@ -55,6 +55,9 @@ private:
     void RunBatch();
     // Runs a command line to its end; false when it could not start.
     bool run(DOSOutputs& runner, const std::string& commandLine);
+    // Gives each FLAC piece just written its own STREAMINFO and frame count; the converter's
+    // reason when it could not, else empty.
+    std::string renewFlacPieces(const std::string& folder, const std::vector<std::string>& names);
     void finishFile();
     void finishBatch();
     void stopBatch();
@@ -83,6 +86,8 @@ private:
     // What the batch's earlier files wrote: folder identity to file names.
     std::map<std::pair<unsigned long long, unsigned long long>, std::vector<std::string>> m_written;
     std::vector<FailedFile> m_failed;
+    // Converted, but short of what the input's headers promise.
+    std::vector<FailedFile> m_warned;
 };
 
 } // namespace brisquel

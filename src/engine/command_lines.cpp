@@ -24,7 +24,12 @@ std::string formatOptions(const ConversionSettings& settings)
     const std::string ch = std::to_string(settings.channelIndex + 1);
     switch (formatAt(settings.formatIndex)) {
     case OutputFormat::Mp3:
-        return " -y -map_metadata 0 -id3v2_version 3 -vn -ab " + br + "k -ar " + r + " -ac " + ch + " ";
+        // Behind the segment writer the MP3 writer takes the last piece's encoder delay from
+        // the encoder's final packet: thousands of samples that players cut from that piece's
+        // start. Without the delay header every piece starts at 0, and a constant bitrate
+        // states its length exactly.
+        return " -y -map_metadata 0 -id3v2_version 3 -vn -ab " + br + "k -ar " + r + " -ac " + ch
+            + " -segment_format_options write_xing=0 ";
     case OutputFormat::Wma:
         return " -y -vn -acodec wmav1 ";
     case OutputFormat::Ogg:
@@ -106,6 +111,24 @@ std::string ConversionCommandLine(const ConversionSettings& settings)
         + OutputExtension(settings.formatIndex);
     return ProbeCommandLine(settings.programFolder, settings.input) + SegmentOption(settings.splitSeconds)
         + formatOptions(settings) + QuoteArgumentAlways(output);
+}
+
+std::string FlacPieceTemporary(const std::string& piece)
+{
+    return piece + ".part";
+}
+
+std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces)
+{
+    std::string command = ConverterCommand(programFolder);
+    for (const std::string& piece : pieces)
+        command += " -i " + QuoteArgumentAlways(piece);
+    // Each piece keeps its own tags; by default every output would take the first input's.
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const std::string n = std::to_string(i);
+        command += " -map " + n + ":a -map_metadata " + n + " -y -f flac " + QuoteArgumentAlways(FlacPieceTemporary(pieces[i]));
+    }
+    return command;
 }
 
 } // namespace brisquel

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brisquel {
 
@@ -51,5 +52,18 @@ std::string ScratchProbeCommandLine(const std::string& programFolder, const std:
 // Converts the input into numbered segments: outputFolder + base name + five digits +
 // the format's extension.
 std::string ConversionCommandLine(const ConversionSettings& settings);
+
+// FLAC pieces renewed by one run of FlacPiecesCommandLine: fewer runs save the converter's
+// start-up, more inputs at once cost memory.
+inline constexpr int FlacPiecesPerRun = 8;
+
+// Where FlacPiecesCommandLine writes a piece's new copy, beside it so a rename replaces it.
+std::string FlacPieceTemporary(const std::string& piece);
+
+// Encodes every FLAC piece afresh from its own decoded audio into FlacPieceTemporary(piece).
+// The segment writer keeps one encoder for the whole input, so a piece's frames go on
+// counting from the previous piece and its STREAMINFO states no length; a new encoder per
+// piece gets both right, and FLAC to FLAC loses nothing.
+std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces);
 
 } // namespace brisquel

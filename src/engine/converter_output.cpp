@@ -28,7 +28,7 @@ MarkerScan ScanMarker(std::string_view chunk, std::string_view marker, const std
     return scan;
 }
 
-std::optional<int> ReadTimeValue(std::string_view collected)
+std::optional<double> ReadTimeSeconds(std::string_view collected)
 {
     double parts[3] = {};
     std::size_t start = 0;
@@ -49,7 +49,15 @@ std::optional<int> ReadTimeValue(std::string_view collected)
         part = *value;
         start = end + 1;
     }
-    const double seconds = RoundHalfEven(parts[0] * 3600 + parts[1] * 60 + parts[2]);
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
+}
+
+std::optional<int> ReadTimeValue(std::string_view collected)
+{
+    const auto exact = ReadTimeSeconds(collected);
+    if (!exact)
+        return std::nullopt;
+    const double seconds = RoundHalfEven(*exact);
     // Huge fields of opposite signs add up to NaN, which no comparison rejects but this one.
     if (!(seconds >= std::numeric_limits<int>::min() && seconds <= std::numeric_limits<int>::max()))
         return std::nullopt;

@@ -23,6 +23,10 @@ struct MarkerScan
 // after every examined position and every collected character.
 MarkerScan ScanMarker(std::string_view chunk, std::string_view marker, const std::function<void()>& step = {});
 
+// Reads "HH:MM:SS.cc" (commas skipped, more fields ignored) as seconds, unrounded; nothing
+// when there are fewer than three fields or a field is not a number.
+std::optional<double> ReadTimeSeconds(std::string_view collected);
+
 // Reads "HH:MM:SS.cc" (commas skipped, more fields ignored) as whole seconds, half to even;
 // nothing when there are fewer than three fields, a field is not a number, or the value
 // does not fit an int.

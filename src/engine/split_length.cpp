@@ -20,7 +20,10 @@ int SplitLength(const std::string& text, int unitIndex, int previous)
 
 std::string SegmentOption(int splitSeconds)
 {
-    return " -f segment -segment_time " + std::to_string(splitSeconds > 0 ? splitSeconds : NoSplitSeconds);
+    // Without the reset every segment after the first keeps the input's timestamps, and
+    // players take its start and length from them.
+    return " -f segment -segment_time " + std::to_string(splitSeconds > 0 ? splitSeconds : NoSplitSeconds)
+        + " -reset_timestamps 1";
 }
 
 } // namespace brisquel

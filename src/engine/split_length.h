@@ -13,7 +13,8 @@ inline constexpr int NoSplitSeconds = 2147483647;
 // signed 32-bit integer, gives `previous` (the value of the previous file of the batch).
 int SplitLength(const std::string& text, int unitIndex, int previous);
 
-// " -f segment -segment_time " and the split length, or NoSplitSeconds when it is 0 or less.
+// " -f segment -segment_time " and the split length, or NoSplitSeconds when it is 0 or less,
+// then " -reset_timestamps 1": each segment starts at 0.
 std::string SegmentOption(int splitSeconds);
 
 } // namespace brisquel

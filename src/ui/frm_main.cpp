@@ -10,6 +10,7 @@
 #include "input/scratch_folder.h"
 #include "platform/desktop.h"
 #include "platform/make_window_layered.h"
+#include "process/throttled_yield.h"
 #include "settings/common_dlgs_w.h"
 #include "settings/frm_options.h"
 #include "settings/open_file_dialog.h"
@@ -36,7 +37,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,7 +60,8 @@ constexpr int CloseWaitLimitMs = 10000;
 // a QLabel shows its text as it is.
 constexpr char DropHintCaption[] = "Drag & Drop Files Here";
 constexpr char SearchingCaption[] = "Searching Files...";
-constexpr qint64 SearchYieldMs = 8;
+constexpr std::chrono::milliseconds SearchYieldInterval{8};
+constexpr std::chrono::milliseconds RemoveAllYieldInterval{40};
 constexpr char RemoveSelectedWord[] = "RemoveSelected";
 // Long names, and the current folder left as it is.
 constexpr std::int32_t DropZoneDialogFlags = 2097160;
@@ -410,15 +411,8 @@ std::vector<std::string> frmMain::searchFolder(const std::string& folder)
     m_lblText->setText(QString::fromLatin1(SearchingCaption));
     ++m_searches;
     std::vector<std::string> found;
-    // The search offers a yield after every entry; taking each would cost far more than the
-    // search itself. A turn of the loop every few milliseconds keeps the window as lively.
-    QElapsedTimer sinceYield;
-    SearchFolder(folder, found, [&] {
-        if (sinceYield.isValid() && sinceYield.elapsed() < SearchYieldMs)
-            return;
-        m_pump.ProcessPending();
-        sinceYield.start();
-    });
+    ThrottledYield yield(m_pump, SearchYieldInterval);
+    SearchFolder(folder, found, [&] { yield(); });
     --m_searches;
     return found;
 }
@@ -551,7 +545,16 @@ void frmMain::RemoveSelected()
 
 void frmMain::RemoveAll()
 {
-    removeAll(m_queue, [this] { m_pump.ProcessPending(); });
+    // The list still shrinks visibly from the top, but repaints a few times a second rather
+    // than once per row.
+    ThrottledYield yield(m_pump, RemoveAllYieldInterval);
+    // A current row that is removed hands itself to the next one, and the list lays all its
+    // rows out again to show it: with no current row, taking the first row costs nothing.
+    m_LV->setCurrentItem(nullptr);
+    removeAll(m_queue, [&] {
+        yield();
+        m_LV->setCurrentItem(nullptr);
+    });
     restoreHintCaption();
     // Entries dropped during the removal stay, so the hint follows the queue.
     updateEmptyHint();

@@ -55,8 +55,8 @@ public:
     void QueuePaths(const std::vector<std::string>& paths);
     // Removes the selected row with its path; nothing when no row is selected.
     void RemoveSelected();
-    // Empties the queue from the front, yielding after every row; entries dropped meanwhile
-    // stay queued.
+    // Empties the queue from the front, yielding to the window every few tens of
+    // milliseconds; entries dropped meanwhile stay queued.
     void RemoveAll();
 
     OutputSettingsPanel& panel() { return *m_panel; }

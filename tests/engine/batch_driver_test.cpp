@@ -71,7 +71,7 @@ protected:
     std::vector<std::string> runs() { return lines(test::readFile(dir / "runs.log")); }
     std::string conversionOf(const std::string& in, const std::string& out, const std::string& options)
     {
-        return "-i | " + in + " | -f | segment | -segment_time | 30 | " + options + " | " + out;
+        return "-i | " + in + " | -f | segment | -segment_time | 30 | -reset_timestamps | 1 | " + options + " | " + out;
     }
     bool exists(const std::string& path) const { return fs::exists(path); }
 
@@ -89,7 +89,8 @@ protected:
     }
 
     static constexpr const char* Mp3Options =
-        "-y | -map_metadata | 0 | -id3v2_version | 3 | -vn | -ab | 128k | -ar | 44100 | -ac | 2";
+        "-y | -map_metadata | 0 | -id3v2_version | 3 | -vn | -ab | 128k | -ar | 44100 | -ac | 2 | "
+        "-segment_format_options | write_xing=0";
 
     test::TempDir dir;
     test::FakeBatchHost host;

@@ -11,7 +11,7 @@ namespace brisquel {
 namespace {
 
 const std::string P = "/opt/brisquel";
-const std::string Conv = "/opt/brisquel/data/conv.exe -i \"/music/a.b.mp3\" -f segment -segment_time 30";
+const std::string Conv = "/opt/brisquel/data/conv.exe -i \"/music/a.b.mp3\" -f segment -segment_time 30 -reset_timestamps 1";
 
 ConversionSettings defaults()
 {
@@ -55,8 +55,8 @@ TEST_P(ConversionLine, IsExact)
 INSTANTIATE_TEST_SUITE_P(
     Formats, ConversionLine,
     testing::Values(
-        FormatRow{defaults(), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 128k -ar 44100 -ac 2 \"/home/u/output/a.b%05d.mp3\""},
-        FormatRow{changed(0), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 320k -ar 22050 -ac 1 \"/home/u/output/a.b%05d.mp3\""},
+        FormatRow{defaults(), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 128k -ar 44100 -ac 2 -segment_format_options write_xing=0 \"/home/u/output/a.b%05d.mp3\""},
+        FormatRow{changed(0), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 320k -ar 22050 -ac 1 -segment_format_options write_xing=0 \"/home/u/output/a.b%05d.mp3\""},
         FormatRow{changed(1), Conv + " -y -vn -acodec wmav1 \"/home/u/output/a.b%05d.wma\""},
         FormatRow{changed(2), Conv + " -y -vn -ac 2 \"/home/u/output/a.b%05d.ogg\""},
         FormatRow{changed(3), Conv + " -y -vn -acodec pcm_s16le \"/home/u/output/a.b%05d.wav\""},
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Conv + " -y -vn -ab 128k -ar 44100 -ac 2 \"/home/u/output/a.b%05d.mpg\""},
         FormatRow{changed(8), Conv + " -y -vn -ab 320k -ar 22050 -ac 1 \"/home/u/output/a.b%05d.mpg\""},
         // A position outside the list (nothing selected) converts as the default format.
-        FormatRow{changed(-1), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 320k -ar 22050 -ac 1 \"/home/u/output/a.b%05d.mp3\""}));
+        FormatRow{changed(-1), Conv + " -y -map_metadata 0 -id3v2_version 3 -vn -ab 320k -ar 22050 -ac 1 -segment_format_options write_xing=0 \"/home/u/output/a.b%05d.mp3\""}));
 
 TEST(CommandLines, OutputFolderWithOrWithoutSeparatorGivesTheSameCommand)
 {
@@ -113,7 +113,7 @@ TEST(CommandLines, PathsSplitBackToThemselves)
     EXPECT_EQ(args[1], "-i");
     EXPECT_EQ(args[2], s.input);
     EXPECT_EQ(args.back(), "/out/\"q\" dir/say \"hi\" -y -f null%05d.mp3");
-    EXPECT_EQ(args.size(), 20u);
+    EXPECT_EQ(args.size(), 24u);
 
     const auto probe = SplitCommandLine(FirstPassCommandLine(s.programFolder, s.input, "/c a/tmp.wav"));
     EXPECT_EQ(probe, (std::vector<std::string>{args[0], "-threads", "1", "-i", s.input, "/c a/tmp.wav"}));
@@ -173,11 +173,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SplitLength, SegmentOption)
 {
-    EXPECT_EQ(SegmentOption(30), " -f segment -segment_time 30");
-    EXPECT_EQ(SegmentOption(120), " -f segment -segment_time 120");
+    EXPECT_EQ(SegmentOption(30), " -f segment -segment_time 30 -reset_timestamps 1");
+    EXPECT_EQ(SegmentOption(120), " -f segment -segment_time 120 -reset_timestamps 1");
     // 0 or less would cut at every packet: such a length does not split at all.
-    EXPECT_EQ(SegmentOption(0), " -f segment -segment_time 2147483647");
-    EXPECT_EQ(SegmentOption(-5), " -f segment -segment_time 2147483647");
+    EXPECT_EQ(SegmentOption(0), " -f segment -segment_time 2147483647 -reset_timestamps 1");
+    EXPECT_EQ(SegmentOption(-5), " -f segment -segment_time 2147483647 -reset_timestamps 1");
 }
 
 } // namespace

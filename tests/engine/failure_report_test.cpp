@@ -1,5 +1,6 @@
 #include "engine/converter_output.h"
 #include "engine/failure_report.h"
+#include "engine/short_conversion.h"
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,58 @@ TEST(FailureReport, Captions)
     EXPECT_EQ(DoneCaption(0), "Done.");
     EXPECT_EQ(DoneCaption(1), "Done, 1 failed.");
     EXPECT_EQ(DoneCaption(12), "Done, 12 failed.");
+    EXPECT_EQ(DoneCaption(0, 1), "Done, 1 with warnings.");
+    EXPECT_EQ(DoneCaption(0, 3), "Done, 3 with warnings.");
+    // A failure weighs more than a warning.
+    EXPECT_EQ(DoneCaption(2, 3), "Done, 2 failed.");
 }
+
+TEST(FailureReport, ListsWarningsAsFailuresAreListed)
+{
+    const std::vector<FailedFile> warned{{"/m/cut.mp3", "only 6.7 s of 20.0 s could be read"}};
+    EXPECT_EQ(FailureReportText({}, warned),
+              "1 file was converted with a warning:\n\ncut.mp3: only 6.7 s of 20.0 s could be read");
+    EXPECT_EQ(FailureReportText({{"/m/bad.wav", "Invalid data"}}, {warned[0], warned[0]}),
+              "1 file was not converted:\n\nbad.wav: Invalid data\n\n"
+              "2 files were converted with warnings:\n\ncut.mp3: only 6.7 s of 20.0 s could be read\n"
+              "cut.mp3: only 6.7 s of 20.0 s could be read");
+}
+
+// The converter's output of a whole run, reduced to the lines that matter.
+struct ShortRow
+{
+    const char* name;
+    std::string outputs;
+    std::string expected;
+};
+
+class ShortConversion : public testing::TestWithParam<ShortRow>
+{
+};
+
+TEST_P(ShortConversion, WarnsWhenTheLastProgressFallsShortOfTheStatedDuration)
+{
+    EXPECT_EQ(ShortConversionWarning(GetParam().outputs), GetParam().expected);
+}
+
+const std::string Header = "Input #0, mp3, from '/m/cut.mp3':\n  Duration: 00:00:20.04, start: 0.025057, bitrate: 21 kb/s\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ShortConversion,
+    testing::Values(
+        ShortRow{"CutOffInput",
+                 Header + "size=N/A time=00:00:06.16 bitrate=N/A speed=11.3x    \r"
+                          "size=N/A time=00:00:06.66 bitrate=N/A speed= 9.2x    \n",
+                 "only 6.7 s of 20.0 s could be read"},
+        ShortRow{"WholeInput", Header + "size=N/A time=00:00:12.00 bitrate=N/A\rsize=N/A time=00:00:20.02 bitrate=N/A\n", ""},
+        // An encoder's priming and the last packet's rounding leave a little less than all.
+        ShortRow{"JustAbove98Percent", Header + "size=N/A time=00:00:19.64 bitrate=N/A\n", ""},
+        ShortRow{"JustBelow98Percent", Header + "size=N/A time=00:00:19.63 bitrate=N/A\n", "only 19.6 s of 20.0 s could be read"},
+        ShortRow{"NoDurationStated", "  Duration: N/A, start: 0.000000, bitrate: N/A\nsize=N/A time=00:00:01.00 bitrate=N/A\n", ""},
+        ShortRow{"NoProgressPrinted", Header, ""},
+        ShortRow{"HourLongInput", "  Duration: 01:02:03.50, start: 0.000000\nsize=N/A time=00:30:00.00 bitrate=N/A\n",
+                 "only 1800.0 s of 3723.5 s could be read"}),
+    [](const testing::TestParamInfo<ShortRow>& info) { return std::string(info.param.name); });
 
 TEST(FailureReport, NamesTenThenCountsTheRest)
 {

@@ -36,7 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::MainWindowFixture;
 
-enum class Outcome { Converted, Failed };
+enum class Outcome { Converted, Warned, Failed };
 
 // The tones every case copies its inputs from, made once: small and short, so a batch takes
 // about a second.
@@ -194,7 +194,7 @@ const BadInput BadInputs[] = {
          test::writeFile(t.inputs + "/truncated.mp3", bytes.substr(0, bytes.size() / 2));
          return t.inputs + "/truncated.mp3";
      },
-     Outcome::Converted},
+     Outcome::Warned},
     {"TextNamedMp3",
      [](BadInputBatch& t) {
          test::writeFile(t.inputs + "/notes.mp3", "These are my notes, not a song.\n");
@@ -259,6 +259,11 @@ TEST_P(BadInputTest, TheBatchGetsPastItAndReportsItIfItFailed)
         EXPECT_NE(result.report.find(GetFileName(bad) + ": " + (c.reason ? c.reason : "")), std::string::npos)
             << result.report;
         EXPECT_FALSE(segmentsOf(output, bad));
+    } else if (c.expected == Outcome::Warned) {
+        // Converted as far as it goes, and said so.
+        EXPECT_EQ(result.caption, "Done, 1 with warnings.");
+        EXPECT_NE(result.report.find(GetFileName(bad) + ": only "), std::string::npos) << result.report;
+        EXPECT_TRUE(segmentsOf(output, bad));
     } else {
         EXPECT_EQ(result.caption, "Done.") << result.report;
         EXPECT_TRUE(segmentsOf(output, bad));

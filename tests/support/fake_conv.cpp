@@ -125,7 +125,8 @@ int runConverter(const std::vector<std::string>& args)
         else if (args[i] == "-segment_time" && i + 1 < args.size())
             segment = std::atol(args[++i].c_str());
         else if (args[i] == "-f" || args[i] == "-threads" || args[i] == "-map_metadata" || args[i] == "-id3v2_version"
-                 || args[i] == "-ab" || args[i] == "-ar" || args[i] == "-ac" || args[i] == "-acodec")
+                 || args[i] == "-ab" || args[i] == "-ar" || args[i] == "-ac" || args[i] == "-acodec"
+                 || args[i] == "-reset_timestamps" || args[i] == "-segment_format_options")
             ++i;
         else if (!args[i].empty() && args[i][0] != '-')
             output = args[i];
