@@ -19,6 +19,9 @@ struct MainWindowContext
     // The narrowing of dropped and found names; the program's own when null. Tests plug in
     // a code page that lacks ordinary characters, to reach the temporary copies.
     const CodePage* codePage = nullptr;
+    // Where the pickers open when nothing has been picked yet in this run.
+    std::string musicFolder{};
+    std::string homeFolder{};
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

@@ -16,14 +16,23 @@ MainWindowFixture::MainWindowFixture()
     , scratch(dir / "cache/brisquel/tmp")
     , settings(dir / "settings")
     , output(dir / "output")
+    , home(dir / "home")
+    , music(dir / "home/Music")
 {
     std::filesystem::create_directories(settings);
+    std::filesystem::create_directories(home);
 }
 
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
 {
-    return {programFolder.empty() ? fakeProgram : programFolder, scratch, settings, output,
-            const_cast<ScriptedDesktop*>(&desktop), codePage};
+    return {programFolder.empty() ? fakeProgram : programFolder,
+            scratch,
+            settings,
+            output,
+            const_cast<ScriptedDesktop*>(&desktop),
+            codePage,
+            music,
+            home};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)
