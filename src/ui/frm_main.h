@@ -26,6 +26,8 @@ class CommonDlgsW;
 class DropTarget;
 class HotImage;
 class OutputSettingsPanel;
+class PickerFolders;
+class ProgressCaption;
 class QueueList;
 class frmMenu;
 struct IntakeContext;
@@ -103,6 +105,7 @@ protected:
 private:
     void createControls();
     void connectHotImages();
+    void connectKeys();
     void onToolbarClick(int index);
     void clearToolbarPictures();
     void finishBackgroundSequence();
@@ -115,7 +118,8 @@ private:
     };
 
     void addFile();
-    void openRemoveMenu();
+    void openRemoveMenu(const QPoint& at);
+    void openRemoveMenuAtRow();
     void dispatchCommand(const QString& text);
     void onOverlayDrop(const QMimeData* data);
     void onPlainDrop(const QMimeData* data);
@@ -142,6 +146,7 @@ private:
     std::unique_ptr<BatchDriver> m_driver;
     std::unique_ptr<frmMenu> m_frmMenu;
     const CodePage* m_codePage = nullptr;
+    std::unique_ptr<PickerFolders> m_pickerFolders;
 
     std::array<HotImage*, 7> m_imgToolbar{};
     HotImage* m_imgConvert = nullptr;
@@ -153,7 +158,7 @@ private:
     QLineEdit* m_txtAction = nullptr;
     OutputSettingsPanel* m_panel = nullptr;
     QLabel* m_imgPB = nullptr;
-    QLabel* m_lblPB = nullptr;
+    ProgressCaption* m_lblPB = nullptr;
     QLabel* m_lblWeb = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
