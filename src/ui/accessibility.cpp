@@ -179,7 +179,8 @@ void nameMainWindowControls(QWidget& window)
         // A list told of its first entry before it had a name was given Qt's own interface,
         // which names it by its entry: made again, it says its name.
         if (qobject_cast<QComboBox*>(widget))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
         if (control.caption)
             widget->setToolTip(QString::fromLatin1(control.caption));
     }

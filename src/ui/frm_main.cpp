@@ -264,7 +264,9 @@ void frmMain::connectKeys()
     keys->add(*m_imgToolbar[6], Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     keys->add(*m_imgToolbar[1], Qt::Key_Menu, [this] { openRemoveMenuAtRow(); }, m_LV);
     keys->add(*m_imgToolbar[1], Qt::SHIFT | Qt::Key_F10, [this] { openRemoveMenuAtRow(); }, m_LV);
-    keys->add(QKeySequence::Delete, *m_imgToolbar[1], [this] { m_txtAction->setText(QString::fromLatin1(RemoveSelectedWord)); }, m_LV);
+    keys->add(
+        QKeySequence::Delete, *m_imgToolbar[1],
+        [this] { m_txtAction->setText(QString::fromLatin1(RemoveSelectedWord)); }, m_LV);
     keys->add(*m_imgToolbar[2], Qt::CTRL | Qt::Key_Comma);
     keys->add(*m_imgToolbar[3], Qt::Key_F1);
     keys->add(*m_imgToolbar[4], Qt::CTRL | Qt::Key_Q);
