@@ -32,7 +32,7 @@ class PickingDesktop : public brisquel::QtDesktop
 {
 public:
     explicit PickingDesktop(QString folder) : m_folder(std::move(folder)) {}
-    std::optional<QString> pickFolder(QWidget*, const QString&) override { return m_folder; }
+    std::optional<QString> pickFolder(QWidget*, const QString&, const QString&) override { return m_folder; }
 
 private:
     QString m_folder;

@@ -50,8 +50,8 @@ public:
     virtual std::optional<FileAnswer> saveFile(QWidget* owner, const FileRequest& request) = 0;
     // `custom` is shown and takes back what the user defined, chosen or not.
     virtual std::optional<QColor> chooseColor(QWidget* owner, QColor initial, CustomColors& custom) = 0;
-    // The chosen folder's local path; nothing when cancelled.
-    virtual std::optional<QString> pickFolder(QWidget* owner, const QString& prompt) = 0;
+    // The chosen folder's local path; nothing when cancelled. The browser opens in `start`.
+    virtual std::optional<QString> pickFolder(QWidget* owner, const QString& prompt, const QString& start) = 0;
 
     // Shell "open" of a folder or a web address; the outcome is not reported.
     virtual void openUrl(const QUrl& url) = 0;

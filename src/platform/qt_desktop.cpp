@@ -85,9 +85,9 @@ std::optional<QColor> QtDesktop::chooseColor(QWidget* owner, QColor initial, Cus
     return dialog.selectedColor();
 }
 
-std::optional<QString> QtDesktop::pickFolder(QWidget* owner, const QString& prompt)
+std::optional<QString> QtDesktop::pickFolder(QWidget* owner, const QString& prompt, const QString& start)
 {
-    const QString folder = QFileDialog::getExistingDirectory(owner, prompt, QString(), QFileDialog::ShowDirsOnly);
+    const QString folder = QFileDialog::getExistingDirectory(owner, prompt, start, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;

@@ -12,7 +12,7 @@ public:
     std::optional<FileAnswer> openFile(QWidget* owner, const FileRequest& request) override;
     std::optional<FileAnswer> saveFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* owner, QColor initial, CustomColors& custom) override;
-    std::optional<QString> pickFolder(QWidget* owner, const QString& prompt) override;
+    std::optional<QString> pickFolder(QWidget* owner, const QString& prompt, const QString& start) override;
     void openUrl(const QUrl& url) override;
     void playSound(const QString& path) override;
 };

@@ -233,9 +233,7 @@ void frmOptions::createControls()
         label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
         if (&def == &Labels.front())
             label->setFont(caption);
-        // A font wider than Tahoma must not cut the caption off: the label grows rightwards.
-        label->setGeometry(def.rect.x(), def.rect.y(), std::max(def.rect.width(), label->sizeHint().width()),
-                           def.rect.height());
+        label->setGeometry(def.rect);
     }
 
     m_cmbSR = new QComboBox(this);
@@ -243,6 +241,8 @@ void frmOptions::createControls()
     m_cmbSR->setGeometry(32, 36, 163, 20);
     m_cmbSR->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
     m_cmbSR->setCurrentIndex(-1);
+    // Assistive technology names the list after its caption.
+    findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_cmbSR);
 
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -300,6 +300,12 @@ void frmOptions::load()
 {
     MakeWindowLayered(*this, m_background.toImage(), KeyColour);
     ScaleFormToScreen(*this, screenScale(*this));
+    // A font wider than Tahoma must not cut a caption off: its label grows rightwards, once
+    // the font has its size for this screen.
+    for (const LabelDef& def : Labels) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(def.name));
+        label->resize(std::max(def.rect.width(), label->sizeHint().width()), def.rect.height());
+    }
     // A value the controls cannot show leaves them as they are made: no choice, unticked.
     if (SoundReminder >= -1 && SoundReminder <= 1)
         m_cmbSR->setCurrentIndex(SoundReminder);

@@ -9,8 +9,8 @@ class QWidget;
 
 namespace brisquel {
 
-// The folder browser. The chosen folder's path in the narrow code page (characters it lacks
-// come back as "?"), or nothing when the user cancelled.
-std::optional<std::string> PickFolder(Desktop& desktop, QWidget* owner);
+// The folder browser, opened in `start`. The chosen folder's path in the narrow code page
+// (characters it lacks come back as "?"), or nothing when the user cancelled.
+std::optional<std::string> PickFolder(Desktop& desktop, QWidget* owner, const QString& start = {});
 
 } // namespace brisquel

@@ -11,9 +11,10 @@ const char AddFileFilter[] =
     "QuickTime Format(*.mov)|*.mov|DVD VOB(*.vob)|*.vob|Real Video(*.rm)|*.rm|3GP Video(*.3gp)|*.3gp|"
     "All Media Formats(*.*)|*.*";
 
-std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner)
+std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner, const QString& startFolder)
 {
     dialog.FileName.clear();
+    dialog.InitDir = startFolder;
     dialog.Filter = QString::fromLatin1(AddFileFilter);
     dialog.DialogTitle = QStringLiteral("Open Files");
     if (!dialog.ShowOpen(owner))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 class QWidget;
@@ -11,8 +13,8 @@ class CommonDlgsW;
 // The open dialog's filter for Add File: the common media types, then every file.
 extern const char AddFileFilter[];
 
-// Asks `dialog` for the one file that Add File queues: its full path, or "" when the dialog
-// was cancelled or gave no name.
-std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner);
+// Asks `dialog`, opened in `startFolder`, for the one file that Add File queues: its full
+// path, or "" when the dialog was cancelled or gave no name.
+std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner, const QString& startFolder);
 
 } // namespace brisquel

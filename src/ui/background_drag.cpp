@@ -10,7 +10,9 @@ BackgroundDrag::BackgroundDrag(QWidget& window, std::function<void()> settle)
     : QObject(&window)
     , m_window(window)
     , m_settle(std::move(settle))
+    , m_systemMove([](QWindow& handle) { return handle.startSystemMove(); })
 {
+    setObjectName(QStringLiteral("backgroundDrag"));
     window.setMouseTracking(true);
     window.installEventFilter(this);
 }
@@ -30,8 +32,10 @@ bool BackgroundDrag::eventFilter(QObject* watched, QEvent* event)
 
 void BackgroundDrag::press(const QMouseEvent& event)
 {
-    if (event.button() == Qt::LeftButton)
-        m_offset = event.globalPosition().toPoint() - m_window.pos();
+    if (event.button() != Qt::LeftButton)
+        return;
+    m_armed = true;
+    m_offset = event.globalPosition().toPoint() - m_window.pos();
 }
 
 void BackgroundDrag::move(const QMouseEvent& event)
@@ -43,16 +47,19 @@ void BackgroundDrag::move(const QMouseEvent& event)
         return;
     }
     if (event.buttons() & Qt::LeftButton) {
-        begin(event);
+        if (m_armed)
+            begin(event);
         return;
     }
+    m_armed = false;
     m_system = false;
     m_settle();
 }
 
 void BackgroundDrag::begin(const QMouseEvent& event)
 {
-    if (m_window.windowHandle() && m_window.windowHandle()->startSystemMove()) {
+    m_armed = false;
+    if (m_window.windowHandle() && m_systemMove(*m_window.windowHandle())) {
         m_system = true;
         return;
     }
@@ -65,7 +72,10 @@ void BackgroundDrag::begin(const QMouseEvent& event)
 
 void BackgroundDrag::release(const QMouseEvent& event)
 {
-    if (event.button() != Qt::LeftButton || (!m_manual && !m_system))
+    if (event.button() != Qt::LeftButton)
+        return;
+    m_armed = false;
+    if (!m_manual && !m_system)
         return;
     if (m_manual)
         m_window.releaseMouse();

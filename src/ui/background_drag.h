@@ -7,6 +7,7 @@
 
 class QMouseEvent;
 class QWidget;
+class QWindow;
 
 namespace brisquel {
 
@@ -18,8 +19,16 @@ namespace brisquel {
 // the window's background sequence.
 class BackgroundDrag : public QObject
 {
+    Q_OBJECT
+
 public:
+    // Asks the desktop to move the window with the pointer; false when it cannot.
+    using SystemMove = std::function<bool(QWindow& window)>;
+
     BackgroundDrag(QWidget& window, std::function<void()> settle);
+
+    // A test counts the requests here; the desktop's own move is the default.
+    void setSystemMove(SystemMove systemMove) { m_systemMove = std::move(systemMove); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +41,11 @@ private:
 
     QWidget& m_window;
     std::function<void()> m_settle;
+    SystemMove m_systemMove;
+    // A left press on the background that has not yet started a move. One press starts at
+    // most one move: a window manager takes a second request, made while its own move runs,
+    // as a new move that outlives the button.
+    bool m_armed = false;
     bool m_manual = false;
     bool m_system = false;
     QPoint m_offset;

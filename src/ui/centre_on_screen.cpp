@@ -3,21 +3,34 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace brisquel {
+namespace {
+
+// Halves go to the even neighbour, as the platform's rounding does.
+int centred(int start, int room, int size)
+{
+    return start + static_cast<int>(std::nearbyint((room - size) / 2.0));
+}
+
+} // namespace
+
+QPoint centredTopLeft(const QRect& screen, const QRect& available, const QSize& frame)
+{
+    return {std::max(centred(screen.left(), screen.width(), frame.width()), available.left()),
+            std::max(centred(screen.top(), screen.height(), frame.height()), available.top())};
+}
 
 void centreOnScreen(QWidget& window)
 {
     const QScreen* screen = window.screen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QRect frame = window.frameGeometry();
-    // Halves go to the even neighbour, as the platform's rounding does.
-    const int left = static_cast<int>(std::nearbyint((area.width() - frame.width()) / 2.0));
-    const int top = static_cast<int>(std::nearbyint((area.height() - frame.height()) / 2.0));
-    window.move(area.left() + left, area.top() + top);
+    const QPoint frameTopLeft = centredTopLeft(screen->geometry(), screen->availableGeometry(),
+                                               window.frameGeometry().size());
+    window.move(frameTopLeft);
 }
 
 } // namespace brisquel

@@ -4,6 +4,12 @@
 
 namespace brisquel {
 
+void ClickableLabel::click()
+{
+    if (isEnabled())
+        emit clicked();
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
 {
     event->accept();

@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "engine/batch_driver.h"
+#include "engine/progress.h"
 #include "input/code_page.h"
 #include "input/delete_folder_tree.h"
 #include "input/file_kind.h"
@@ -17,26 +18,33 @@
 #include "settings/option_values.h"
 #include "settings/options_file.h"
 #include "settings/pick_folder.h"
+#include "settings/picker_folders.h"
 #include "settings/setup_file.h"
+#include "ui/accessibility.h"
 #include "ui/add_file.h"
 #include "ui/background_drag.h"
 #include "ui/centre_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/drop_target.h"
 #include "ui/dropped_files.h"
+#include "ui/focus_ring.h"
 #include "ui/frm_menu.h"
+#include "ui/help_page.h"
 #include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
 #include "ui/output_settings_panel.h"
+#include "ui/progress_caption.h"
 #include "ui/queue_list.h"
 #include "ui/scale_form_to_screen.h"
 #include "ui/tahoma.h"
-#include "ui/web_address.h"
+#include "ui/window_shortcuts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -116,7 +124,10 @@ frmMain::frmMain(MainWindowContext context)
     , m_desktop(*m_context.desktop)
     , m_art(drawSkinArtwork(qApp->devicePixelRatio()))
     , m_codePage(m_context.codePage ? m_context.codePage : &utf8CodePage())
+    , m_pickerFolders(std::make_unique<PickerFolders>(QString::fromStdString(m_context.musicFolder),
+                                                      QString::fromStdString(m_context.homeFolder)))
 {
+    installAccessibility();
     setObjectName(QStringLiteral("frmMain"));
     setFixedSize(layout::Client);
     setFont(tahoma(8.25));
@@ -125,6 +136,8 @@ frmMain::frmMain(MainWindowContext context)
     setAttribute(Qt::WA_OpaquePaintEvent);
     createControls();
     connectHotImages();
+    nameMainWindowControls(*this);
+    connectKeys();
     new BackgroundDrag(*this, [this] { finishBackgroundSequence(); });
 }
 
@@ -135,6 +148,7 @@ void frmMain::createControls()
     for (int i = 0; i < 7; ++i) {
         m_imgToolbar[i] = new HotImage(QStringLiteral("imgToolbar%1").arg(i), layout::Toolbar[i], this);
         m_imgToolbar[i]->setHighlightPicture(m_art.buttonData[i]);
+        m_imgToolbar[i]->setDisabledPicture(m_art.buttonDisabled[i]);
         m_imgToolbar[i]->setCursor(m_art.hand);
     }
     m_imgToolbar[5]->hide();
@@ -144,6 +158,7 @@ void frmMain::createControls()
 
     m_LV = new QueueList(m_queue, this);
     m_LV->setGeometry(layout::List);
+    new FocusRing(*m_LV, layout::ListFrame, layout::ListFrameRadius, this);
 
     m_picText = new QWidget(this);
     m_picText->setObjectName(QStringLiteral("picText"));
@@ -175,7 +190,7 @@ void frmMain::createControls()
     m_txtAction->setFocusPolicy(Qt::NoFocus);
     m_txtAction->hide();
 
-    m_panel = new OutputSettingsPanel(*this, m_desktop, m_context.defaultOutputFolder);
+    m_panel = new OutputSettingsPanel(*this, m_desktop, *m_pickerFolders, m_context.defaultOutputFolder);
 
     m_imgPB = new QLabel(this);
     m_imgPB->setObjectName(QStringLiteral("imgPB"));
@@ -183,7 +198,7 @@ void frmMain::createControls()
     m_imgPB->setScaledContents(true);
     m_imgPB->setGeometry(layout::Bar.x(), layout::Bar.y(), 0, layout::Bar.height());
 
-    m_lblPB = new QLabel(QStringLiteral("0%"), this);
+    m_lblPB = new ProgressCaption(QStringLiteral("0%"), this);
     m_lblPB->setObjectName(QStringLiteral("lblPB"));
     m_lblPB->setGeometry(layout::Percentage);
     m_lblPB->setAlignment(Qt::AlignCenter);
@@ -199,7 +214,7 @@ void frmMain::createControls()
     webFont.setUnderline(true);
     m_lblWeb->setFont(webFont);
     m_lblWeb->setCursor(m_art.hand);
-    m_lblWeb->setToolTip(QString::fromLatin1(WebAddress));
+    m_lblWeb->setToolTip(helpPageUrl(m_context.programFolder).toString());
 
     // Over the skin, only the bare background is the background: a pointer over any control
     // must not run the background sequence.
@@ -244,6 +259,27 @@ void frmMain::connectHotImages()
     });
 }
 
+// Every key acts as its image does; Escape for STOP joins here too, in one more line.
+void frmMain::connectKeys()
+{
+    auto* keys = new WindowShortcuts(*this);
+    keys->add(*m_imgToolbar[0], Qt::CTRL | Qt::Key_O);
+    keys->add(*m_imgToolbar[6], Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    keys->add(*m_imgToolbar[1], Qt::Key_Menu, [this] { openRemoveMenuAtRow(); }, m_LV);
+    keys->add(*m_imgToolbar[1], Qt::SHIFT | Qt::Key_F10, [this] { openRemoveMenuAtRow(); }, m_LV);
+    keys->add(
+        QKeySequence::Delete, *m_imgToolbar[1],
+        [this] { m_txtAction->setText(QString::fromLatin1(RemoveSelectedWord)); }, m_LV);
+    keys->add(*m_imgToolbar[2], Qt::CTRL | Qt::Key_Comma);
+    keys->add(*m_imgToolbar[3], Qt::Key_F1);
+    keys->add(*m_imgToolbar[4], Qt::CTRL | Qt::Key_Q);
+    // Only ever a start: while a batch runs, the start image may stand for something else.
+    keys->add(*m_imgConvert, Qt::CTRL | Qt::Key_Return, [this] {
+        if (m_driver && !m_driver->isRunning())
+            m_driver->StartConversion();
+    });
+}
+
 void frmMain::load()
 {
     move(100 / TwipsPerPixel - width(), 100 / TwipsPerPixel - height());
@@ -264,10 +300,11 @@ void frmMain::load()
     });
     connect(m_timer2, &QTimer::timeout, this, [this] { m_driver->onAnimationTimerTick(); });
     m_panel->setDefaults();
-    m_lblWeb->setStyleSheet(QStringLiteral("color: rgb(48, 70, 84); background: transparent;"));
+    // Only the label itself: its tooltip is a child window that would be transparent too.
+    m_lblWeb->setStyleSheet(QStringLiteral("#lblWeb { color: rgb(48, 70, 84); background: transparent; }"));
     LoadSetupFile(m_context.settingsFolder, *m_panel, m_context.defaultOutputFolder);
     setWindowTitle(QStringLiteral("Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
-    m_lblWeb->setText(QStringLiteral("Brisquel - ") + QString::fromLatin1(WebSiteName));
+    m_lblWeb->setText(QStringLiteral("Brisquel - Help"));
     // The caption is the maker's, of any length: the label grows to the right to show it.
     m_lblWeb->resize(std::max(m_lblWeb->width(), m_lblWeb->sizeHint().width()), m_lblWeb->height());
     m_pump.ProcessPending();
@@ -283,6 +320,7 @@ void frmMain::load()
     update();
     m_timer3->start();
     m_picDrop->setGeometry(m_LV->geometry());
+    m_LV->setFocus();
     DeleteFolderTree(m_context.scratchFolder, [this] { m_pump.ProcessPending(); });
 }
 
@@ -369,7 +407,7 @@ void frmMain::onToolbarClick(int index)
     switch (index) {
     case 0: addFile(); break;
     case 6: AddFolder(); break;
-    case 1: openRemoveMenu(); break;
+    case 1: openRemoveMenu(QCursor::pos()); break;
     case 2: showSettings(); break;
     case 3: openHelpPage(); break;
     case 4: SaveSettingsAndExit(); break;
@@ -384,8 +422,10 @@ IntakeContext frmMain::intakeContext() const
 
 void frmMain::addFile()
 {
-    const std::string file = PickFileToAdd(*m_objDialog, this);
+    using Purpose = PickerFolders::Purpose;
+    const std::string file = PickFileToAdd(*m_objDialog, this, m_pickerFolders->startFolder(Purpose::AddFile));
     if (!file.empty()) {
+        m_pickerFolders->remember(Purpose::AddFile, QFileInfo(QString::fromStdString(file)).absolutePath());
         createScratchFolder(m_context.scratchFolder);
         queueEntries({{file, addFileEntry}});
     }
@@ -394,9 +434,11 @@ void frmMain::addFile()
 
 void frmMain::AddFolder()
 {
-    const auto folder = PickFolder(m_desktop, this);
+    using Purpose = PickerFolders::Purpose;
+    const auto folder = PickFolder(m_desktop, this, m_pickerFolders->startFolder(Purpose::AddFolder));
     if (!folder)
         return;
+    m_pickerFolders->remember(Purpose::AddFolder, QString::fromStdString(*folder));
     std::vector<PendingEntry> pending;
     for (std::string& file : searchFolder(*folder))
         pending.push_back({std::move(file), foundFileEntry});
@@ -515,13 +557,22 @@ void frmMain::onDropZoneClick()
         m_picText->hide();
 }
 
-void frmMain::openRemoveMenu()
+void frmMain::openRemoveMenu(const QPoint& at)
 {
     if (!m_frmMenu)
         m_frmMenu = std::make_unique<frmMenu>(*m_txtAction, [this] { RemoveAll(); });
     // popup, not exec: nothing here waits for the choice, and a menu that runs no loop of
     // its own leaves the window's loop in charge, where a test can reach the open menu.
-    m_frmMenu->menuRemove()->popup(QCursor::pos());
+    m_frmMenu->menuRemove()->popup(at);
+}
+
+// From the keyboard there is no pointer to open at: the menu opens under the selected row,
+// or at the top of the list when none is selected.
+void frmMain::openRemoveMenuAtRow()
+{
+    const QTreeWidgetItem* row = m_LV->currentItem();
+    const QRect rect = row && row->isSelected() ? m_LV->visualItemRect(row) : QRect();
+    openRemoveMenu(m_LV->viewport()->mapToGlobal(rect.isValid() ? rect.bottomLeft() : QPoint(0, 0)));
 }
 
 void frmMain::dispatchCommand(const QString& text)
@@ -574,7 +625,7 @@ void frmMain::showSettings()
 
 void frmMain::openHelpPage()
 {
-    m_desktop.openUrl(QUrl(QString::fromLatin1(WebAddress)));
+    m_desktop.openUrl(helpPageUrl(m_context.programFolder));
 }
 
 // BatchHost
@@ -603,7 +654,7 @@ std::string frmMain::scratchFolder() const { return m_context.scratchFolder; }
 
 void frmMain::setProgressCaption(const std::string& text)
 {
-    m_lblPB->setText(QString::fromStdString(text));
+    m_lblPB->setCaption(QString::fromStdString(text));
     emit progressCaptionChanged(m_lblPB->text());
 }
 
@@ -619,6 +670,7 @@ void frmMain::setProgressWidth(int twips)
     m_progressTwips = twips;
     const int pixels = std::clamp(static_cast<int>(std::lround(twips / double(TwipsPerPixel))), 0, layout::Bar.width());
     m_imgPB->setGeometry(layout::Bar.x(), layout::Bar.y(), pixels, layout::Bar.height());
+    m_lblPB->setPercent(static_cast<int>(std::lround(100.0 * twips / FullBarWidth)));
 }
 
 void frmMain::setAnimationTimer(bool on)

@@ -26,6 +26,8 @@ class CommonDlgsW;
 class DropTarget;
 class HotImage;
 class OutputSettingsPanel;
+class PickerFolders;
+class ProgressCaption;
 class QueueList;
 class frmMenu;
 struct IntakeContext;
@@ -108,6 +110,7 @@ protected:
 private:
     void createControls();
     void connectHotImages();
+    void connectKeys();
     void onToolbarClick(int index);
     void clearToolbarPictures();
     void finishBackgroundSequence();
@@ -120,7 +123,8 @@ private:
     };
 
     void addFile();
-    void openRemoveMenu();
+    void openRemoveMenu(const QPoint& at);
+    void openRemoveMenuAtRow();
     void dispatchCommand(const QString& text);
     void onOverlayDrop(const QMimeData* data);
     void onPlainDrop(const QMimeData* data);
@@ -147,6 +151,7 @@ private:
     std::unique_ptr<BatchDriver> m_driver;
     std::unique_ptr<frmMenu> m_frmMenu;
     const CodePage* m_codePage = nullptr;
+    std::unique_ptr<PickerFolders> m_pickerFolders;
 
     std::array<HotImage*, 7> m_imgToolbar{};
     HotImage* m_imgConvert = nullptr;
@@ -158,7 +163,7 @@ private:
     QLineEdit* m_txtAction = nullptr;
     OutputSettingsPanel* m_panel = nullptr;
     QLabel* m_imgPB = nullptr;
-    QLabel* m_lblPB = nullptr;
+    ProgressCaption* m_lblPB = nullptr;
     QLabel* m_lblWeb = nullptr;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/hot_image.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 
 namespace brisquel {
@@ -14,12 +15,18 @@ HotImage::HotImage(const QString& name, const QRect& rect, QWidget* parent)
     setMouseTracking(true);
 }
 
+void HotImage::setDisabledPicture(const QPixmap& picture)
+{
+    m_disabled = picture;
+    showPicture();
+}
+
 void HotImage::light()
 {
     if (m_lit)
         return;
     m_lit = true;
-    setPixmap(m_highlight);
+    showPicture();
 }
 
 void HotImage::clearPicture()
@@ -27,7 +34,25 @@ void HotImage::clearPicture()
     if (!m_lit)
         return;
     m_lit = false;
-    clear();
+    showPicture();
+}
+
+// A disabled image never lights up, so its dimmed picture wins over a light left on.
+void HotImage::showPicture()
+{
+    if (!isEnabled() && !m_disabled.isNull())
+        setPixmap(m_disabled);
+    else if (m_lit)
+        setPixmap(m_highlight);
+    else
+        clear();
+}
+
+void HotImage::changeEvent(QEvent* event)
+{
+    ClickableLabel::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        showPicture();
 }
 
 void HotImage::mouseMoveEvent(QMouseEvent* event)

@@ -7,7 +7,8 @@
 namespace brisquel {
 
 // A transparent clickable area over a button painted on the skin. It shows its highlight
-// picture only while lit; a disabled one gets no pointer events at all.
+// picture only while lit, and its dimmed picture, when it has one, while disabled; a
+// disabled one gets no pointer events at all.
 class HotImage : public ClickableLabel
 {
     Q_OBJECT
@@ -16,6 +17,7 @@ public:
     HotImage(const QString& name, const QRect& rect, QWidget* parent);
 
     void setHighlightPicture(const QPixmap& picture) { m_highlight = picture; }
+    void setDisabledPicture(const QPixmap& picture);
     void light();
     void clearPicture();
     bool isLit() const { return m_lit; }
@@ -25,11 +27,15 @@ signals:
     void pressed(); // any button
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void showPicture();
+
     QPixmap m_highlight;
+    QPixmap m_disabled;
     bool m_lit = false;
 };
 

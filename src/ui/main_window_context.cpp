@@ -2,12 +2,18 @@
 
 #include "platform/folders.h"
 
+#include <QDir>
+#include <QStandardPaths>
+
 namespace brisquel {
 
 MainWindowContext MainWindowContext::forThisProgram(Desktop& desktop)
 {
-    return {brisquel::programFolder(), brisquel::scratchFolder(), brisquel::settingsFolder(),
-            brisquel::defaultOutputFolder(), &desktop};
+    MainWindowContext context{brisquel::programFolder(), brisquel::scratchFolder(), brisquel::settingsFolder(),
+                              brisquel::defaultOutputFolder(), &desktop};
+    context.musicFolder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation).toStdString();
+    context.homeFolder = QDir::homePath().toStdString();
+    return context;
 }
 
 } // namespace brisquel

@@ -25,6 +25,9 @@ struct MainWindowContext
     // How long a converter run may print nothing before it is taken for hung; tests that
     // hang a converter on purpose use a short one.
     std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
+    // Where the pickers open when nothing has been picked yet in this run.
+    std::string musicFolder{};
+    std::string homeFolder{};
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

@@ -31,6 +31,9 @@ inline constexpr QRect Convert{492, 333, 187, 91};
 inline constexpr QSize ConvertHighlight{185, 88};
 
 inline constexpr QRect List{14, 122, 455, 274};
+// The list's painted frame, its column header band included; corners of radius 6.
+inline constexpr QRect ListFrame{13, 98, 457, 299};
+inline constexpr int ListFrameRadius = 6;
 inline constexpr int FileNameColumnWidth = 361;
 inline constexpr QRect EmptyHint{152, 228, 163, 21};
 // Beyond the right edge of the client area, so that the user does not normally reach it.

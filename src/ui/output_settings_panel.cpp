@@ -3,6 +3,7 @@
 #include "input/get_file.h"
 #include "platform/desktop.h"
 #include "settings/pick_folder.h"
+#include "settings/picker_folders.h"
 #include "ui/main_window_layout.h"
 
 #include <QComboBox>
@@ -36,10 +37,12 @@ QLineEdit* makeText(QWidget& form, const char* name, const QRect& rect, const ch
 
 } // namespace
 
-OutputSettingsPanel::OutputSettingsPanel(QWidget& form, Desktop& desktop, std::string defaultFolder)
+OutputSettingsPanel::OutputSettingsPanel(QWidget& form, Desktop& desktop, PickerFolders& folders,
+                                         std::string defaultFolder)
     : QObject(&form)
     , m_form(form)
     , m_desktop(desktop)
+    , m_folders(folders)
     , m_defaultFolder(std::move(defaultFolder))
 {
     m_txtSplit = makeText(form, "txtSplit", layout::Split, "Split Time Unit");
@@ -75,10 +78,15 @@ void OutputSettingsPanel::setDefaults()
 
 void OutputSettingsPanel::chooseOutputFolder()
 {
-    const auto picked = PickFolder(m_desktop, &m_form);
+    using Purpose = PickerFolders::Purpose;
+    const QString shown = m_txtPath->text();
+    const auto picked = PickFolder(m_desktop, &m_form, m_folders.startFolder(Purpose::OutputFolder, shown));
     setFolderText(picked ? *picked : m_defaultFolder);
-    if (FolderExists(folderText()))
+    if (FolderExists(folderText())) {
+        if (picked)
+            m_folders.remember(Purpose::OutputFolder, m_txtPath->text());
         return;
+    }
     setFolderText(m_defaultFolder);
     m_desktop.showMessage(&m_form, Desktop::Icon::None, QStringLiteral("Path"),
                           QStringLiteral("The path has unknown characters.\r\nChanged to the default path ")

@@ -14,6 +14,7 @@ class QWidget;
 namespace brisquel {
 
 class Desktop;
+class PickerFolders;
 
 // The output settings on the right of the main window: format, bitrate, rate, channels,
 // split length and unit, output folder. Its state is the state of its controls; every value
@@ -23,8 +24,9 @@ class OutputSettingsPanel : public QObject, public SetupSettings
     Q_OBJECT
 
 public:
-    // The controls become children of `form`, at their places over the skin.
-    OutputSettingsPanel(QWidget& form, Desktop& desktop, std::string defaultFolder);
+    // The controls become children of `form`, at their places over the skin. The folder
+    // choice opens where `folders` says.
+    OutputSettingsPanel(QWidget& form, Desktop& desktop, PickerFolders& folders, std::string defaultFolder);
 
     void setDefaults();
 
@@ -54,6 +56,7 @@ private:
 
     QWidget& m_form;
     Desktop& m_desktop;
+    PickerFolders& m_folders;
     std::string m_defaultFolder;
     QLineEdit* m_txtSplit;
     QComboBox* m_cmbUnit;

@@ -3,15 +3,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <cmath>
-
 namespace brisquel {
 namespace {
-
-int scaled(int value, double k)
-{
-    return static_cast<int>(std::lround(value * k));
-}
 
 void scaleFont(QWidget& widget, double k)
 {
@@ -34,21 +27,21 @@ ScreenScale screenScale(const QWidget& form)
 
 void ScaleFormToScreen(QWidget& form, ScreenScale scale, const std::function<void()>& beforeControls)
 {
-    if (scale.kx == 1 && scale.ky == 1 && !beforeControls)
-        return;
-    const QSize size(scaled(form.width(), scale.kx), scaled(form.height(), scale.ky));
-    if (form.minimumSize() == form.maximumSize())
-        form.setFixedSize(size);
-    else
-        form.resize(size);
     if (beforeControls)
         beforeControls();
-    for (QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = control->geometry();
-        control->setGeometry(scaled(r.x(), scale.kx), scaled(r.y(), scale.ky), scaled(r.width(), scale.kx),
-                             scaled(r.height(), scale.ky));
+    if (scale.kx == 1)
+        return;
+    // A control's own font is set on it, fixing its size for the widgets inside it; those
+    // that set one of their own (a caption inside a picture box) are scaled as well.
+    const QList<QWidget*> controls = form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QList<QWidget*> ownFonts;
+    for (QWidget* widget : form.findChildren<QWidget*>())
+        if (!controls.contains(widget) && widget->testAttribute(Qt::WA_SetFont) && !widget->isWindow())
+            ownFonts << widget;
+    for (QWidget* control : controls)
         scaleFont(*control, scale.kx);
-    }
+    for (QWidget* widget : ownFonts)
+        scaleFont(*widget, scale.kx);
 }
 
 } // namespace brisquel

@@ -14,9 +14,11 @@ struct ScreenScale
 };
 ScreenScale screenScale(const QWidget& form);
 
-// Keeps a window at its 96-dpi pixel layout: multiplies the window's size, then every
-// control's rectangle and its font size, by the factors. `beforeControls` runs between the
-// two, for a window that scales something of its own there.
+// Keeps a window at its 96-dpi pixel layout. Qt already keeps geometry in logical pixels,
+// which is that layout at every density, so rectangles stay as they are; point sizes grow
+// with the dpi, so every control's font size (and that of any deeper widget with a font of
+// its own) is multiplied by kx, keeping each text at its 96-dpi pixel size. `beforeControls`
+// runs first, for a window that scales something of its own.
 void ScaleFormToScreen(QWidget& form, ScreenScale scale, const std::function<void()>& beforeControls = {});
 
 } // namespace brisquel

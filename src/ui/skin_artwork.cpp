@@ -28,6 +28,8 @@ const QColor Gear(0x5B, 0x6B, 0x80);
 const QColor HelpBlue(0x0E, 0x9B, 0xD8);
 
 constexpr int ToolbarHeight = 68;
+// A disabled button keeps its shape but fades towards the card, as the desktop greys out.
+constexpr qreal DisabledOpacity = 0.35;
 
 QFont skinFont(int pixelSize, QFont::Weight weight = QFont::Normal)
 {
@@ -268,10 +270,10 @@ void sectionTitle(QPainter& p, const QRectF& box, const QString& text)
 void paintList(QPainter& p)
 {
     const QRect list = layout::List;
-    const QRectF frame(list.left() - 1, list.top() - 24, list.width() + 2, list.height() + 25);
+    const QRectF frame(layout::ListFrame);
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
-    p.drawRoundedRect(frame.adjusted(-0.5, -0.5, 0.5, 0.5), 6, 6);
+    p.drawRoundedRect(frame.adjusted(-0.5, -0.5, 0.5, 0.5), layout::ListFrameRadius, layout::ListFrameRadius);
     // The header band, rounded at the top only.
     QPainterPath header;
     header.addRoundedRect(QRectF(list.left(), list.top() - 23, list.width(), 23), 5, 5);
@@ -369,9 +371,9 @@ QPixmap drawSkin(qreal ratio)
     return skin;
 }
 
-// A highlight: the skin under the hot image with the hot rendering over it.
+// A picture for a hot image: the skin under it, with another rendering of its button over it.
 template <typename Paint>
-QPixmap drawHighlight(const QPixmap& skin, QRectF area, qreal ratio, Paint paint)
+QPixmap drawOverSkin(const QPixmap& skin, QRectF area, qreal ratio, Paint paint)
 {
     const QRect source((area.topLeft() * ratio).toPoint(), (area.size() * ratio).toSize());
     QPixmap picture = skin.copy(source);
@@ -448,12 +450,17 @@ SkinArtwork drawSkinArtwork(qreal ratio)
     art.skin = drawSkin(ratio);
     for (const ToolbarButton& button : Buttons) {
         const QRectF area(layout::Toolbar[button.index].topLeft(), layout::ToolbarHighlight[button.index]);
-        art.buttonData[button.index] = drawHighlight(art.skin, area, ratio, [&](QPainter& p) {
+        art.buttonData[button.index] = drawOverSkin(art.skin, area, ratio, [&](QPainter& p) {
             p.fillRect(area, Card);
             paintToolbarButton(p, area, button, true);
         });
+        art.buttonDisabled[button.index] = drawOverSkin(art.skin, area, ratio, [&](QPainter& p) {
+            p.fillRect(area, Card);
+            p.setOpacity(DisabledOpacity);
+            paintToolbarButton(p, area, button, false);
+        });
     }
-    art.convertData = drawHighlight(art.skin, convertArea(), ratio, [](QPainter& p) {
+    art.convertData = drawOverSkin(art.skin, convertArea(), ratio, [](QPainter& p) {
         p.fillRect(convertArea(), Page);
         paintConvertButton(p, convertArea(), true);
     });

@@ -16,6 +16,7 @@ struct SkinArtwork
 {
     QPixmap skin;                          // 720 x 458, the window's background
     std::array<QPixmap, 7> buttonData;     // imgButtonData by index; index 5 is empty
+    std::array<QPixmap, 7> buttonDisabled; // the same buttons dimmed, shown during a batch
     QPixmap convertData;                   // imgConvertData, 185 x 88
     QPixmap barFill;                       // 1 x 15, stretched over the bar
     QPixmap logo;                          // the product mark, for the window icon

@@ -38,6 +38,7 @@ run_install(${prefix})
 set(program ${prefix}/lib/brisquel)
 
 foreach(file ${program}/brisquel ${program}/sound.wav
+    ${program}/brisquel.html ${prefix}/share/doc/brisquel/brisquel.html
     ${prefix}/share/applications/${id}.desktop ${prefix}/share/metainfo/${id}.metainfo.xml)
   if(IS_SYMLINK ${file} OR NOT EXISTS ${file} OR IS_DIRECTORY ${file})
     fault("${file} is not a regular file")
@@ -52,6 +53,15 @@ file(SHA256 ${program}/sound.wav installed_sound)
 if(NOT installed_sound STREQUAL expected_sound)
   fault("${program}/sound.wav differs from resources/sound.wav")
 endif()
+file(SHA256 ${SOURCE_DIR}/resources/brisquel.html expected_page)
+foreach(page ${program}/brisquel.html ${prefix}/share/doc/brisquel/brisquel.html)
+  if(EXISTS ${page})
+    file(SHA256 ${page} installed_page)
+    if(NOT installed_page STREQUAL expected_page)
+      fault("${page} differs from resources/brisquel.html")
+    endif()
+  endif()
+endforeach()
 
 # link, the target it must hold, the file it must lead to
 set(links

@@ -43,8 +43,9 @@ std::optional<QColor> ScriptedDesktop::chooseColor(QWidget*, QColor initial, Cus
     return next(colorAnswers);
 }
 
-std::optional<QString> ScriptedDesktop::pickFolder(QWidget*, const QString&)
+std::optional<QString> ScriptedDesktop::pickFolder(QWidget*, const QString&, const QString& start)
 {
+    folderStarts.push_back(start);
     return next(folderAnswers);
 }
 

@@ -27,7 +27,7 @@ public:
     std::optional<FileAnswer> openFile(QWidget* owner, const FileRequest& request) override;
     std::optional<FileAnswer> saveFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* owner, QColor initial, CustomColors& custom) override;
-    std::optional<QString> pickFolder(QWidget* owner, const QString& prompt) override;
+    std::optional<QString> pickFolder(QWidget* owner, const QString& prompt, const QString& start) override;
     void openUrl(const QUrl& url) override;
     void playSound(const QString& path) override;
 
@@ -38,6 +38,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<FileRequest> fileRequests;
+    std::vector<QString> folderStarts; // where each folder browser opened
     std::vector<QColor> colorRequests;
     std::vector<QUrl> openedUrls;
     std::vector<QString> sounds;

@@ -3,7 +3,7 @@
 #include "main_window_fixture.h"
 
 #include "ui/main_window_layout.h"
-#include "ui/web_address.h"
+#include "ui/help_page.h"
 
 #include <QApplication>
 
@@ -112,11 +112,13 @@ TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnor
 
     // Everything is tried once, while the batch prepares its first file.
     bool tried = false;
+    bool dimmed = false;
     int rowsAfterDrop = 0;
     QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
         if (caption != "Preparing Files..." || tried)
             return;
         tried = true;
+        dimmed = !control<QLabel>(*w, "imgToolbar0")->pixmap().isNull();
         overlayDrop(*w, *filesData({second}));
         rowsAfterDrop = control<QTreeWidget>(*w, "LV")->topLevelItemCount();
         desktop.fileAnswers.push_back(QStringList{QString::fromStdString(first)});
@@ -132,6 +134,8 @@ TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnor
         QTest::qWait(100);
 
     ASSERT_TRUE(tried);
+    EXPECT_TRUE(dimmed) << "the disabled toolbar is drawn dimmed";
+    EXPECT_TRUE(control<QLabel>(*w, "imgToolbar0")->pixmap().isNull()) << "and whole again afterwards";
     EXPECT_EQ(rowsAfterDrop, 2) << "the drop queued behind the running file";
     EXPECT_EQ(filesIn(output), (std::vector<std::string>{"first00000.mp3", "second00000.mp3"}));
     EXPECT_EQ(desktop.fileAnswers.size(), 1u) << "Add File ran during the batch";
@@ -139,7 +143,7 @@ TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnor
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the Remove popup opened during the batch";
     ASSERT_GE(desktop.openedUrls.size(), 1u);
-    EXPECT_EQ(desktop.openedUrls.front(), QUrl(QString::fromLatin1(WebAddress))) << "the web label still works";
+    EXPECT_EQ(desktop.openedUrls.front(), helpPageUrl(test::binFolder())) << "the web label still works";
     EXPECT_EQ(desktop.openedUrls.size(), 2u) << "the help page once, by the label; then the output folder";
 }
 

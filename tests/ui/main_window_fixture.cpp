@@ -16,14 +16,24 @@ MainWindowFixture::MainWindowFixture()
     , scratch(dir / "cache/brisquel/tmp")
     , settings(dir / "settings")
     , output(dir / "output")
+    , home(dir / "home")
+    , music(dir / "home/Music")
 {
     std::filesystem::create_directories(settings);
+    std::filesystem::create_directories(home);
 }
 
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
 {
-    return {programFolder.empty() ? fakeProgram : programFolder, scratch, settings, output,
-            const_cast<ScriptedDesktop*>(&desktop), codePage, converterSilenceLimit};
+    return {programFolder.empty() ? fakeProgram : programFolder,
+            scratch,
+            settings,
+            output,
+            const_cast<ScriptedDesktop*>(&desktop),
+            codePage,
+            converterSilenceLimit,
+            music,
+            home};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)

@@ -68,6 +68,8 @@ public:
     std::string output;
     const CodePage* codePage = nullptr; // the window's narrowing; the program's own when null
     std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
+    std::string home;  // exists
+    std::string music; // made by a test that wants one
 };
 
 // Runs `probe` whenever the event loop turns, so a test sees the window as it stands in the

@@ -5,7 +5,7 @@
 #include "ui/brisquel_app.h"
 #include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
-#include "ui/web_address.h"
+#include "ui/help_page.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, FreshStartShowsDefaultsAndWipesTheScratchFolder)
     EXPECT_EQ(panelOf(*w), (Panel{"MP3", "128", "44100", "Stereo", "30", "Seconds", output}));
     EXPECT_EQ(w->windowTitle(), "Brisquel - Ver 1.0.0");
     EXPECT_EQ(control<QLabel>(*w, "lblPB")->text(), "0%");
-    EXPECT_EQ(control<QLabel>(*w, "lblWeb")->text(), "Brisquel - brisquel.example");
+    EXPECT_EQ(control<QLabel>(*w, "lblWeb")->text(), "Brisquel - Help");
     EXPECT_TRUE(control<QWidget>(*w, "picText")->isVisible());
     EXPECT_FALSE(control<QWidget>(*w, "picDrop")->isVisible());
     EXPECT_EQ(control<QWidget>(*w, "picDrop")->geometry(), control<QWidget>(*w, "LV")->geometry());
@@ -277,7 +277,7 @@ TEST_F(MainWindowTest, AddFileQueuesThePickedFileAndACancelChangesNothing)
     EXPECT_FALSE(control<QWidget>(*w, "picText")->isVisible());
 }
 
-TEST_F(MainWindowTest, HelpAndTheWebLabelOpenTheProductPage)
+TEST_F(MainWindowTest, HelpAndTheWebLabelOpenTheHelpPageBesideTheProgram)
 {
     auto w = start();
     click(*w, centreOf(layout::Toolbar[3]));
@@ -285,8 +285,8 @@ TEST_F(MainWindowTest, HelpAndTheWebLabelOpenTheProductPage)
     click(*w, control<QWidget>(*w, "lblWeb")->geometry().center() + QPoint(1, 0));
     ASSERT_EQ(desktop.openedUrls.size(), 3u);
     for (const QUrl& url : desktop.openedUrls)
-        EXPECT_EQ(url, QUrl(QString::fromLatin1(WebAddress)));
-    EXPECT_EQ(QUrl(QString::fromLatin1(WebAddress)).host(), "brisquel.example");
+        EXPECT_EQ(url.toString().toStdString(), "file://" + fakeProgram + "/brisquel.html");
+    EXPECT_EQ(control<QLabel>(*w, "lblWeb")->toolTip(), desktop.openedUrls[0].toString());
 }
 
 } // namespace
