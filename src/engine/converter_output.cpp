@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -28,7 +29,7 @@ MarkerScan ScanMarker(std::string_view chunk, std::string_view marker, const std
     return scan;
 }
 
-std::optional<int> ReadTimeValue(std::string_view collected)
+std::optional<double> ReadTimeSeconds(std::string_view collected)
 {
     double parts[3] = {};
     std::size_t start = 0;
@@ -49,7 +50,15 @@ std::optional<int> ReadTimeValue(std::string_view collected)
         part = *value;
         start = end + 1;
     }
-    const double seconds = RoundHalfEven(parts[0] * 3600 + parts[1] * 60 + parts[2]);
+    return parts[0] * 3600 + parts[1] * 60 + parts[2];
+}
+
+std::optional<int> ReadTimeValue(std::string_view collected)
+{
+    const auto exact = ReadTimeSeconds(collected);
+    if (!exact)
+        return std::nullopt;
+    const double seconds = RoundHalfEven(*exact);
     // Huge fields of opposite signs add up to NaN, which no comparison rejects but this one.
     if (!(seconds >= std::numeric_limits<int>::min() && seconds <= std::numeric_limits<int>::max()))
         return std::nullopt;
@@ -125,6 +134,56 @@ std::string ConverterErrorLine(std::string_view outputs)
     // the fallback.
     const std::string line = mostTelling(lines, afterProgress);
     return line.empty() ? mostTelling(lines, 0) : line;
+}
+
+namespace {
+
+// The probe's own lines, "\n"-ended, each with its leading spaces removed.
+template <typename Visit>
+void forEachLine(std::string_view outputs, Visit visit)
+{
+    std::size_t start = 0;
+    while (start < outputs.size()) {
+        std::size_t end = outputs.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = outputs.size();
+        if (visit(trimmed(outputs.substr(start, end - start))))
+            return;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+std::optional<double> ProbedDuration(std::string_view outputs)
+{
+    std::optional<double> seconds;
+    forEachLine(outputs, [&](std::string_view line) {
+        if (!line.starts_with(DurationMarker))
+            return false;
+        line.remove_prefix(DurationMarker.size());
+        const auto value = ReadTimeSeconds(line.substr(0, line.find(' ')));
+        if (value && std::isfinite(*value) && *value >= 0)
+            seconds = value;
+        return true;
+    });
+    return seconds;
+}
+
+std::string AudioCodec(std::string_view outputs)
+{
+    constexpr std::string_view audio = ": Audio: ";
+    std::string codec;
+    forEachLine(outputs, [&](std::string_view line) {
+        // Only a stream line: a tag's value may hold the same words.
+        const std::size_t at = line.find(audio);
+        if (!line.starts_with("Stream #") || at == std::string_view::npos)
+            return false;
+        const std::string_view rest = line.substr(at + audio.size());
+        codec = std::string(rest.substr(0, rest.find_first_of(" ,(")));
+        return true;
+    });
+    return codec;
 }
 
 std::string OutputWriteError(std::string_view outputs)

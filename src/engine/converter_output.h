@@ -23,6 +23,10 @@ struct MarkerScan
 // after every examined position and every collected character.
 MarkerScan ScanMarker(std::string_view chunk, std::string_view marker, const std::function<void()>& step = {});
 
+// Reads "HH:MM:SS.cc" (commas skipped, more fields ignored) as seconds; nothing when there
+// are fewer than three fields or a field is not a number.
+std::optional<double> ReadTimeSeconds(std::string_view collected);
+
 // Reads "HH:MM:SS.cc" (commas skipped, more fields ignored) as whole seconds, half to even;
 // nothing when there are fewer than three fields, a field is not a number, or the value
 // does not fit an int.
@@ -33,6 +37,14 @@ std::optional<int> ReadTimeValue(std::string_view collected);
 // line, else the last line there; the closing "Conversion failed!" is never chosen.
 // Empty when the output holds no such line.
 std::string ConverterErrorLine(std::string_view outputs);
+
+// The input's length as the probe states it on its "Duration: " line, to the hundredth;
+// nothing when the line is missing or says "N/A".
+std::optional<double> ProbedDuration(std::string_view outputs);
+
+// The codec of the first audio stream the probe describes: "mp3" for the line
+// "Stream #0:0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s"; empty when it describes none.
+std::string AudioCodec(std::string_view outputs);
 
 // The converter's line saying that the end of an output could not be written ("Error
 // writing trailer of ...: No space left on device"), empty when there is none. The
