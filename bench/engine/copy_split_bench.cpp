@@ -1,7 +1,8 @@
 // Splits N generated 20-minute MP3 inputs into 30-second MP3 pieces through the batch driver,
 // once by stream copy and once re-encoded, and prints both times and their ratio. Beside
-// them: the floor of a copy split (the probe run alone, started directly), and, when it is
-// installed, Debian's mp3splt cutting the same inputs without re-encoding.
+// them: the same probe and copy lines started directly, the floor of a copy split (the probe
+// run alone), and, when it is installed, Debian's mp3splt cutting the same inputs without
+// re-encoding.
 // Usage: copy_split_bench [N] (default 2)
 #include "engine/batch_driver.h"
 #include "engine/command_lines.h"
@@ -51,6 +52,28 @@ double probesAlone(const std::string& program, const std::vector<std::string>& i
     // The probe names no output, so the converter ends with a complaint: its exit code says nothing.
     for (const std::string& input : inputs)
         bench::runDirectLine(ProbeCommandLine(program, input));
+    return since(start);
+}
+
+// The probe and copy lines the driver runs, started directly one after another: what the
+// converter itself takes, without the runner's polling.
+double directCopies(const std::string& program, const std::vector<std::string>& inputs, const std::string& folder)
+{
+    std::vector<std::string> lines;
+    for (const std::string& input : inputs) {
+        ConversionSettings settings;
+        settings.programFolder = program;
+        settings.input = input;
+        settings.outputFolder = OutputFolder(folder);
+        settings.splitSeconds = 30;
+        lines.push_back(ProbeCommandLine(program, input));
+        lines.push_back(StreamCopyCommandLine(settings, test::runConverter({"-i", input})).value_or(""));
+    }
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const auto start = Clock::now();
+    for (const std::string& line : lines)
+        bench::runDirectLine(line);
     return since(start);
 }
 
@@ -108,11 +131,13 @@ int main(int argc, char** argv)
     copy /= 2;
     encode /= 2;
     const double floor = probesAlone(program, inputs);
+    const double direct = directCopies(program, inputs, dir / "direct");
 
     std::printf("%u cores, %d generated 20-minute MP3 inputs cut into 30-second MP3 pieces\n",
                 std::thread::hardware_concurrency(), count);
     std::printf("  re-encoded through the driver   %8.2f s\n", encode);
     std::printf("  stream copy through the driver  %8.2f s   ratio copy / re-encoded %.3f\n", copy, copy / encode);
+    std::printf("  probe and copy lines, direct    %8.2f s   ratio direct / re-encoded %.3f\n", direct, direct / encode);
     std::printf("  probe runs alone (the floor)    %8.2f s   ratio floor / re-encoded %.3f\n", floor, floor / encode);
     if (const std::string path = mp3spltPath(); !path.empty()) {
         const double anchor = mp3splt(path, inputs, dir / "mp3splt");
