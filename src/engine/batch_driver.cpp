@@ -6,11 +6,13 @@
 #include "engine/progress.h"
 #include "engine/segment_files.h"
 #include "engine/split_length.h"
+#include "input/file_kind.h"
 #include "input/get_file.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
 
 #include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,15 +39,44 @@ void makeScratchFolder(const std::string& path)
     makeFolder(path, 0700);
 }
 
+// The time a converter that is asked to stop (the program is ending) has to finish.
+constexpr std::chrono::seconds AbandonKillAfter{2};
+
+constexpr const char* NotRegularReason = "not a regular file";
+constexpr const char* SilentReason = "the converter stopped responding";
+constexpr const char* KilledReason = "the converter was ended before it finished";
+constexpr const char* LostStatusReason = "the converter's exit status was lost";
+constexpr const char* PartialRemoved = " (partial output removed)";
+
+using FolderIdentity = std::pair<unsigned long long, unsigned long long>;
+
+// A folder named in two ways (a link, "a/./b", a trailing separator) is the same folder.
+std::optional<FolderIdentity> folderIdentity(const std::string& folder)
+{
+    struct stat info {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        return std::nullopt;
+    return FolderIdentity{info.st_dev, info.st_ino};
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind(PathSeparator);
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
 } // namespace
 
-BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages)
+BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
+                         std::chrono::milliseconds silenceLimit)
     : m_host(host)
     , m_pump(pump)
     , objDOS(pump, messages)
     , objDuration(pump, messages)
     , objSox(pump, messages)
 {
+    for (DOSOutputs* runner : {&objDOS, &objDuration, &objSox})
+        runner->setSilenceLimit(silenceLimit);
     objDOS.ReceiveOutputs = [this](const std::string& chunk) { onConversionOutput(chunk); };
     objDOS.CommandOver = [this] {
         m_runOver = true;
@@ -63,6 +94,24 @@ void BatchDriver::StartConversion()
         m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file");
         return;
     }
+    // A list left with no choice (a setup.ini holding -1) would give every file a broken
+    // command line.
+    const int formatIndex = m_host.formatIndex();
+    // As in the command line, a position outside the list counts as MP3.
+    const auto format = formatIndex >= 0 && formatIndex < OutputFormatCount ? static_cast<OutputFormat>(formatIndex)
+                                                                            : OutputFormat::Mp3;
+    const bool usesRateAndChannels = format == OutputFormat::Mp3 || format == OutputFormat::Mpg;
+    const char* missing = nullptr;
+    if ((usesRateAndChannels || format == OutputFormat::Aac) && m_host.bitrateText().empty())
+        missing = "Please choose a bitrate";
+    else if (usesRateAndChannels && m_host.rateText().empty())
+        missing = "Please choose a sample rate";
+    else if (usesRateAndChannels && m_host.channelIndex() < 0)
+        missing = "Please choose a channel";
+    if (missing) {
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", missing);
+        return;
+    }
     m_host.setToolbarEnabled(false);
     m_host.setConvertEnabled(false);
     m_host.setStartTimer(true);
@@ -77,8 +126,24 @@ void BatchDriver::onStartTimerTick()
         return;
     m_pump.ProcessPending();
     m_running = true;
-    RunBatch();
+    m_abandoned = false;
+    try {
+        RunBatch();
+    } catch (...) {
+        // The window must not stay locked behind a batch that is no longer running.
+        m_running = false;
+        m_active = nullptr;
+        stopBatch();
+        throw;
+    }
     m_running = false;
+}
+
+void BatchDriver::abandonBatch()
+{
+    m_abandoned = true;
+    if (m_active)
+        m_active->endRun(SIGTERM, AbandonKillAfter);
 }
 
 void BatchDriver::onAnimationTimerTick()
@@ -96,6 +161,13 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
     WatchedImageName = ConverterImage;
     m_runOver = false;
     runner.setCommandLine(commandLine);
+    m_active = &runner;
+    // Whatever ends the run, it is no longer the one to end.
+    struct Inactive
+    {
+        DOSOutputs*& active;
+        ~Inactive() { active = nullptr; }
+    } inactive{m_active};
     runner.ExecuteCommand();
     return m_runOver;
 }
@@ -104,11 +176,13 @@ void BatchDriver::RunBatch()
 {
     m_splitSeconds = 0;
     m_failed.clear();
+    m_written.clear();
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
-    while (m_host.queueCount() > 0) {
+    while (m_host.queueCount() > 0 && !m_abandoned) {
         const std::string input = m_host.queuePath(0);
+        const std::string source = m_host.queueSourcePath(0);
         m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
         const std::string folder = OutputFolder(m_host.outputFolderText());
         m_host.setProgressCaption("Preparing Files...");
@@ -116,23 +190,47 @@ void BatchDriver::RunBatch()
         KillProcessByName(ConverterImage);
         unlink(scratchWav().c_str());
 
+        // Known bad before the converter sees it: a copy that could not be made would be
+        // converted empty; a FIFO or device (put in place of a file since it was queued)
+        // would hold the converter for ever.
+        if (const std::string failure = m_host.queueIntakeFailure(0); !failure.empty()) {
+            failFile(source, failure);
+            continue;
+        }
+        if (IsSpecialFile(input)) {
+            failFile(source, NotRegularReason);
+            continue;
+        }
+
         const std::string program = m_host.programFolder();
         bool started;
+        DOSOutputs* last = nullptr;
         if (IsFlacInput(input)) {
+            last = &objSox;
             started = run(objSox, FirstPassCommandLine(program, input, scratchWav()));
-            if (started) {
+            if (started && !objSox.StoppedResponding() && !m_abandoned) {
                 KillProcessByName(ConverterImage);
+                last = &objDuration;
                 started = run(objDuration, ScratchProbeCommandLine(program, scratchWav()));
             }
         } else {
             KillProcessByName(ConverterImage);
+            last = &objDuration;
             started = run(objDuration, ProbeCommandLine(program, input));
         }
         if (!started) {
             stopBatch();
             return;
         }
+        if (m_abandoned)
+            break;
+        if (last->StoppedResponding()) {
+            failFile(source, SilentReason);
+            continue;
+        }
 
+        const std::string extension = OutputExtension(m_host.formatIndex());
+        const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder));
         ConversionSettings settings;
         settings.programFolder = program;
         settings.input = input;
@@ -142,6 +240,7 @@ void BatchDriver::RunBatch()
         settings.rateText = m_host.rateText();
         settings.channelIndex = m_host.channelIndex();
         settings.splitSeconds = m_splitSeconds;
+        settings.outputBaseName = baseName;
         std::string command = ConversionCommandLine(settings);
         if (m_host.splitByCopy()) {
             if (auto copy = StreamCopyCommandLine(settings, objDuration.Outputs()))
@@ -150,27 +249,87 @@ void BatchDriver::RunBatch()
         m_host.setAnimationTimer(false);
 
         // Segments left from an earlier run must not pass for this run's output.
-        const std::string baseName = GetBaseName(input);
-        const std::string extension = OutputExtension(settings.formatIndex);
-        const SegmentFiles before = ListSegmentFiles(folder, baseName, extension);
+        const std::optional<SegmentFiles> before = TryListSegmentFiles(folder, baseName, extension);
         if (!run(objDOS, command)) {
             stopBatch();
             return;
         }
-        const int exitCode = objDOS.ExitCode();
-        // A converter that was killed, or that could not finish its output (a full disk),
-        // has left at most part of the file converted, whatever segments it wrote.
-        const std::string writeError = OutputWriteError(objDOS.Outputs());
-        if (objDOS.EndedBySignal())
-            m_failed.push_back({input, "the converter was ended before it finished"});
-        else if (!writeError.empty())
-            m_failed.push_back({input, writeError});
-        else if ((exitCode != 0 && exitCode != -1) || !SegmentWritten(before, ListSegmentFiles(folder, baseName, extension)))
-            m_failed.push_back({input, ConverterErrorLine(objDOS.Outputs())});
+        judgeConversion(source, folder, baseName, extension, before);
 
         m_pump.ProcessPending();
     }
+    if (m_abandoned) {
+        unlink(scratchWav().c_str());
+        TotalSeconds = 0;
+        return;
+    }
     finishBatch();
+}
+
+std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder) const
+{
+    std::vector<std::string> names;
+    const auto identity = folderIdentity(folder);
+    if (!identity)
+        return names;
+    if (const auto written = m_written.find(*identity); written != m_written.end())
+        names = written->second;
+    // The file being converted and every one still waiting; a queued copy's original too.
+    for (int i = 0; i < m_host.queueCount(); ++i) {
+        for (const std::string& path : {m_host.queuePath(i), m_host.queueSourcePath(i)}) {
+            if (folderIdentity(folderOf(path)) == identity)
+                names.push_back(GetFileName(path));
+        }
+    }
+    return names;
+}
+
+void BatchDriver::judgeConversion(const std::string& source, const std::string& folder, const std::string& baseName,
+                                  const std::string& extension, const std::optional<SegmentFiles>& before)
+{
+    const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
+    const std::vector<std::string> written =
+        before && after ? SegmentsWrittenSince(*before, *after) : std::vector<std::string>{};
+    const int exitCode = objDOS.ExitCode();
+    // A converter that was killed, or that could not finish its output (a full disk),
+    // has left at most part of the file converted, whatever segments it wrote. A folder
+    // that can be written but not listed hides what was written: the exit status decides.
+    const std::string writeError = OutputWriteError(objDOS.Outputs());
+    std::string reason;
+    if (objDOS.StoppedResponding())
+        reason = SilentReason;
+    else if (objDOS.EndedBySignal())
+        reason = KilledReason;
+    else if (!writeError.empty())
+        reason = writeError;
+    else if (exitCode == -1)
+        reason = LostStatusReason;
+    else if (exitCode != 0 || (before && after && written.empty()))
+        reason = ConverterErrorLine(objDOS.Outputs());
+
+    if (reason.empty()) {
+        if (const auto identity = folderIdentity(folder)) {
+            std::vector<std::string>& names = m_written[*identity];
+            names.insert(names.end(), written.begin(), written.end());
+        }
+        return;
+    }
+    // What is left of a failed run looks like a result and is not one.
+    bool removed = false;
+    for (const std::string& name : written)
+        removed = unlink((folder + name).c_str()) == 0 || removed;
+    if (m_abandoned)
+        return;
+    if (removed)
+        reason = (reason.empty() ? std::string("the conversion failed") : reason) + PartialRemoved;
+    m_failed.push_back({source, reason});
+}
+
+void BatchDriver::failFile(const std::string& source, const std::string& reason)
+{
+    m_host.setAnimationTimer(false);
+    m_failed.push_back({source, reason});
+    finishFile();
 }
 
 void BatchDriver::finishFile()

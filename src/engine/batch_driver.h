@@ -1,8 +1,13 @@
 #pragma once
 
 #include "engine/failure_report.h"
+#include "engine/segment_files.h"
 #include "process/dos_outputs.h"
 
+#include <chrono>
+#include <map>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -11,19 +16,29 @@ namespace brisquel {
 class BatchHost;
 class EventPump;
 
+// A converter run that prints nothing for this long is taken for hung and ended. A healthy
+// converter prints its progress twice a second.
+inline constexpr std::chrono::milliseconds ConverterSilenceLimit = std::chrono::seconds(120);
+
 // Converts the queue, one file after another, through the converter's three runs per file
 // (first pass of a FLAC input, duration probe, conversion), and keeps the progress display.
 // The window calls its entry points from the start click and the ticks of Timer1 and Timer2.
 class BatchDriver
 {
 public:
-    BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages);
+    BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
+                std::chrono::milliseconds silenceLimit = ConverterSilenceLimit);
     BatchDriver(const BatchDriver&) = delete;
     BatchDriver& operator=(const BatchDriver&) = delete;
 
-    // The start click: "Please add a file" on an empty queue, else locks the command
-    // controls and arms Timer1.
+    // The start click: "Please add a file" on an empty queue, "Please choose a bitrate" (or
+    // sample rate, channel) when a list that the chosen format uses has no choice; else locks
+    // the command controls and arms Timer1.
     void StartConversion();
+
+    // The program is ending: the running converter is ended and the batch returns as soon as
+    // its run is over, its partial output removed, without its end steps.
+    void abandonBatch();
 
     // Tick of Timer1: runs the whole batch, returning when the queue is empty or a run could
     // not start.
@@ -43,6 +58,13 @@ private:
     void finishFile();
     void finishBatch();
     void stopBatch();
+    // The front entry failed before its conversion ran.
+    void failFile(const std::string& source, const std::string& reason);
+    // The file's outcome once its conversion run is over.
+    void judgeConversion(const std::string& source, const std::string& folder, const std::string& baseName,
+                         const std::string& extension, const std::optional<SegmentFiles>& before);
+    // The names in `folder` that the front entry's conversion must not write over.
+    std::vector<std::string> namesNotToWrite(const std::string& folder) const;
     void onProbeOutput(const std::string& chunk);
     void onConversionOutput(const std::string& chunk);
     std::string scratchWav() const;
@@ -56,6 +78,10 @@ private:
     int m_splitSeconds = 0;
     bool m_runOver = false;
     bool m_running = false;
+    bool m_abandoned = false;
+    DOSOutputs* m_active = nullptr;
+    // What the batch's earlier files wrote: folder identity to file names.
+    std::map<std::pair<unsigned long long, unsigned long long>, std::vector<std::string>> m_written;
     std::vector<FailedFile> m_failed;
 };
 

@@ -60,8 +60,8 @@ std::string patternLiteral(std::string_view text)
 
 std::string outputPattern(const ConversionSettings& settings)
 {
-    return patternLiteral(settings.outputFolder + GetBaseName(settings.input)) + "%05d"
-        + OutputExtension(settings.formatIndex);
+    return patternLiteral(settings.outputFolder + settings.outputBaseName.value_or(GetBaseName(settings.input)))
+        + "%05d" + OutputExtension(settings.formatIndex);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ MainWindowFixture::MainWindowFixture()
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
 {
     return {programFolder.empty() ? fakeProgram : programFolder, scratch, settings, output,
-            const_cast<ScriptedDesktop*>(&desktop), codePage};
+            const_cast<ScriptedDesktop*>(&desktop), codePage, converterSilenceLimit};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)
