@@ -5,6 +5,7 @@
 #include "engine/batch_driver.h"
 #include "engine/command_lines.h"
 #include "fake_batch_host.h"
+#include "run_direct.h"
 #include "process/command_line.h"
 #include "test_support.h"
 
@@ -12,36 +13,12 @@
 #include <filesystem>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace {
 
 using namespace brisquel;
+using bench::runDirectLine;
 using Clock = std::chrono::steady_clock;
-
-// Starts the split command line with its output thrown away and waits for it.
-bool runDirect(const std::string& commandLine)
-{
-    std::vector<std::string> args = SplitCommandLine(commandLine);
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    pid_t pid = -1;
-    const int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    return started == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 double seconds(Clock::duration d)
 {
@@ -75,7 +52,7 @@ void measure(const char* title, const std::vector<std::string>& inputs, const st
     const auto timeDirect = [&] {
         const auto start = Clock::now();
         for (const std::string& command : commands) {
-            if (!runDirect(command))
+            if (!runDirectLine(command))
                 std::fprintf(stderr, "direct run failed: %s\n", command.c_str());
         }
         return seconds(Clock::now() - start);
@@ -113,7 +90,7 @@ int main(int argc, char** argv)
         const std::string tone = "sine=frequency=" + std::to_string(300 + 50 * i) + ":duration=180";
         for (const char* ext : {".mp3", ".flac"}) {
             const std::string path = dir / ("in" + std::to_string(i) + ext);
-            if (!runDirect(QuoteArgument(converter) + " -f lavfi -i " + tone + " -y " + QuoteArgument(path))) {
+            if (!runDirectLine(QuoteArgument(converter) + " -f lavfi -i " + tone + " -y " + QuoteArgument(path))) {
                 std::fprintf(stderr, "cannot make %s\n", path.c_str());
                 return 1;
             }

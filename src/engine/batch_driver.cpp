@@ -245,7 +245,11 @@ void BatchDriver::RunBatch()
         settings.channelIndex = m_host.channelIndex();
         settings.splitSeconds = m_splitSeconds;
         settings.outputBaseName = baseName;
-        const std::string command = ConversionCommandLine(settings);
+        std::string command = ConversionCommandLine(settings);
+        if (m_host.splitByCopy()) {
+            if (auto copy = StreamCopyCommandLine(settings, objDuration.Outputs()))
+                command = std::move(*copy);
+        }
         m_host.setAnimationTimer(false);
 
         // Segments left from an earlier run must not pass for this run's output.

@@ -41,6 +41,7 @@ public:
     virtual int soundReminder() const = 0;    // 0 = on
     virtual int musicCutter() const = 0;      // 0 = off
     virtual int cutLengthSeconds() const = 0;
+    virtual bool splitByCopy() const = 0;     // cut files already in the output format by stream copy
 
     // Folders: P (holds data/conv.exe and sound.wav) and the scratch folder.
     virtual std::string programFolder() const = 0;

@@ -1,5 +1,6 @@
 #include "engine/command_lines.h"
 
+#include "engine/converter_output.h"
 #include "engine/split_length.h"
 #include "input/get_file.h"
 #include "process/command_line.h"
@@ -62,6 +63,12 @@ std::string patternLiteral(std::string_view text)
     return escaped;
 }
 
+std::string outputPattern(const ConversionSettings& settings)
+{
+    return patternLiteral(settings.outputFolder + settings.outputBaseName.value_or(GetBaseName(settings.input)))
+        + "%05d" + OutputExtension(settings.formatIndex);
+}
+
 } // namespace
 
 std::string OutputFolder(const std::string& folderText)
@@ -107,10 +114,73 @@ std::string ScratchProbeCommandLine(const std::string& programFolder, const std:
 
 std::string ConversionCommandLine(const ConversionSettings& settings)
 {
-    const std::string output = patternLiteral(settings.outputFolder + settings.outputBaseName.value_or(GetBaseName(settings.input))) + "%05d"
-        + OutputExtension(settings.formatIndex);
     return ProbeCommandLine(settings.programFolder, settings.input) + SegmentOption(settings.splitSeconds)
-        + formatOptions(settings) + QuoteArgumentAlways(output);
+        + formatOptions(settings) + QuoteArgumentAlways(outputPattern(settings));
+}
+
+std::string_view CopyCodec(int formatIndex)
+{
+    switch (formatAt(formatIndex)) {
+    case OutputFormat::Mp3: return "mp3";
+    case OutputFormat::Wma: return "wmav1";
+    case OutputFormat::Ogg: return "vorbis";
+    case OutputFormat::Wav: return "pcm_s16le";
+    case OutputFormat::Ac3: return "ac3";
+    case OutputFormat::Amr: return "amr_nb";
+    case OutputFormat::Mpg: return "mp2";
+    case OutputFormat::Flac:
+    case OutputFormat::Aac: break;
+    }
+    return {};
+}
+
+std::vector<int> CopySplitPoints(double durationSeconds, int splitSeconds)
+{
+    std::vector<int> points;
+    if (splitSeconds <= 0)
+        return points;
+    for (long long at = splitSeconds; at <= durationSeconds - 1 && at <= NoSplitSeconds; at += splitSeconds) {
+        if (points.size() == MaxCopySplitPoints + 1)
+            break;
+        points.push_back(static_cast<int>(at));
+    }
+    return points;
+}
+
+std::optional<std::string> StreamCopyCommandLine(const ConversionSettings& settings, std::string_view probeOutputs)
+{
+    const std::string_view codec = CopyCodec(settings.formatIndex);
+    const auto duration = ProbedDuration(probeOutputs);
+    if (IsFlacInput(settings.input) || codec.empty() || AudioCodec(probeOutputs) != codec || !duration)
+        return std::nullopt;
+    const std::vector<int> points = CopySplitPoints(*duration, settings.splitSeconds);
+    if (points.size() > MaxCopySplitPoints)
+        return std::nullopt;
+
+    // SegmentOption already asks for each piece to start at 0, as a file of its own would.
+    std::string segments;
+    if (points.empty()) {
+        segments = SegmentOption(NoSplitSeconds);
+    } else {
+        segments = " -f segment -segment_times ";
+        for (const int point : points)
+            segments += std::to_string(point) + (point == points.back() ? "" : ",");
+        segments += " -reset_timestamps 1";
+    }
+
+    std::string format;
+    if (formatAt(settings.formatIndex) == OutputFormat::Mp3)
+        // The header that states a piece's frame count also tells players to skip the
+        // encoder delay; a piece cut from the middle would then lose its first tenth of a
+        // second (4096 samples) for good. Without it nothing is skipped, and the length is
+        // read from the bitrate, exact for constant-bitrate files.
+        format = " -map_metadata 0 -id3v2_version 3 -segment_format_options write_xing=0";
+    else if (formatAt(settings.formatIndex) == OutputFormat::Mpg)
+        // The program stream's default half second of preload would start every piece at
+        // 0.5 s; 50 ms is still enough for the buffer at the highest MP2 bitrate.
+        format = " -segment_format_options preload=50000";
+    return ProbeCommandLine(settings.programFolder, settings.input) + " -map 0:a:0 -c copy" + segments + " -y"
+        + format + " " + QuoteArgumentAlways(outputPattern(settings));
 }
 
 std::string FlacPieceTemporary(const std::string& piece)

@@ -66,4 +66,23 @@ std::string FlacPieceTemporary(const std::string& piece);
 // piece gets both right, and FLAC to FLAC loses nothing.
 std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces);
 
+// The codec a format's conversion writes, when a file already in it may be cut by stream
+// copy; empty for FLAC (re-encoding it is lossless already) and for AAC (its raw stream
+// states no length, so a piece's duration would be a guess).
+std::string_view CopyCodec(int formatIndex);
+
+// Where a copy split cuts a file of `durationSeconds`: every multiple of the split length that
+// leaves at least one second after it, so the last piece takes up what a shorter tail would
+// have held. None when the split length is 0 or less, or the file no longer than it.
+std::vector<int> CopySplitPoints(double durationSeconds, int splitSeconds);
+
+// More cut points than this would make an argument longer than the system passes.
+inline constexpr std::size_t MaxCopySplitPoints = 10000;
+
+// Cuts the input's first audio stream into the same numbered segments as the conversion,
+// by stream copy: the settings' bitrate, rate and channels are ignored. Nothing when the
+// file is to be converted as usual: a FLAC input (its probe describes the scratch WAV), a
+// codec other than the format's CopyCodec, or no probed duration to place the cuts by.
+std::optional<std::string> StreamCopyCommandLine(const ConversionSettings& settings, std::string_view probeOutputs);
+
 } // namespace brisquel

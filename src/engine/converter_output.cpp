@@ -2,6 +2,7 @@
 
 #include "engine/number_text.h"
 
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -137,6 +138,56 @@ std::string ConverterErrorLine(std::string_view outputs)
     // the fallback.
     const std::string line = mostTelling(lines, afterProgress);
     return line.empty() ? mostTelling(lines, 0) : line;
+}
+
+namespace {
+
+// The probe's own lines, "\n"-ended, each with its leading spaces removed.
+template <typename Visit>
+void forEachLine(std::string_view outputs, Visit visit)
+{
+    std::size_t start = 0;
+    while (start < outputs.size()) {
+        std::size_t end = outputs.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = outputs.size();
+        if (visit(trimmed(outputs.substr(start, end - start))))
+            return;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+std::optional<double> ProbedDuration(std::string_view outputs)
+{
+    std::optional<double> seconds;
+    forEachLine(outputs, [&](std::string_view line) {
+        if (!line.starts_with(DurationMarker))
+            return false;
+        line.remove_prefix(DurationMarker.size());
+        const auto value = ReadTimeSeconds(line.substr(0, line.find(' ')));
+        if (value && std::isfinite(*value) && *value >= 0)
+            seconds = value;
+        return true;
+    });
+    return seconds;
+}
+
+std::string AudioCodec(std::string_view outputs)
+{
+    constexpr std::string_view audio = ": Audio: ";
+    std::string codec;
+    forEachLine(outputs, [&](std::string_view line) {
+        // Only a stream line: a tag's value may hold the same words.
+        const std::size_t at = line.find(audio);
+        if (!line.starts_with("Stream #") || at == std::string_view::npos)
+            return false;
+        const std::string_view rest = line.substr(at + audio.size());
+        codec = std::string(rest.substr(0, rest.find_first_of(" ,(")));
+        return true;
+    });
+    return codec;
 }
 
 std::string OutputWriteError(std::string_view outputs)

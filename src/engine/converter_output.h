@@ -38,6 +38,14 @@ std::optional<int> ReadTimeValue(std::string_view collected);
 // Empty when the output holds no such line.
 std::string ConverterErrorLine(std::string_view outputs);
 
+// The input's length as the probe states it on its "Duration: " line, to the hundredth;
+// nothing when the line is missing or says "N/A".
+std::optional<double> ProbedDuration(std::string_view outputs);
+
+// The codec of the first audio stream the probe describes: "mp3" for the line
+// "Stream #0:0: Audio: mp3, 44100 Hz, stereo, fltp, 128 kb/s"; empty when it describes none.
+std::string AudioCodec(std::string_view outputs);
+
 // The converter's line saying that the end of an output could not be written ("Error
 // writing trailer of ...: No space left on device"), empty when there is none. The
 // converter exits with 0 all the same, and the segment it was writing is cut short.

@@ -3,9 +3,8 @@
 #include "process/cls_waitable_timer.h"
 #include "process/command_line.h"
 #include "process/event_pump.h"
-#include "process/pidfd.h"
 #include "process/process_list.h"
-#include "process/spawn_child.h"
+#include "process/process_run.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,54 +20,9 @@ namespace brisquel {
 
 namespace {
 
-constexpr std::size_t kChunkSize = 1024;
 constexpr int kPollMilliSeconds = 50;
 constexpr std::chrono::seconds kKillAfterSilence{5};
 using Clock = std::chrono::steady_clock;
-
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
-    ~FileDescriptor() { reset(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return m_fd; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd;
-};
-
-// A pipe end that landed on 0, 1 or 2 (the program's own standard handles were closed) is
-// moved up: dup2 onto the same number would keep its close-on-exec flag in the child.
-bool moveAboveStandardHandles(FileDescriptor& fd)
-{
-    if (fd.get() > 2)
-        return true;
-    const int moved = fcntl(fd.get(), F_DUPFD_CLOEXEC, 3);
-    if (moved < 0)
-        return false;
-    fd.reset(moved);
-    return true;
-}
-
-// A failed size query counts as bytes waiting: the read that follows tells.
-bool bytesWaiting(int readEnd)
-{
-    int waiting = 0;
-    int queried;
-    do {
-        queried = ioctl(readEnd, FIONREAD, &waiting);
-    } while (queried < 0 && errno == EINTR);
-    return queried != 0 || waiting > 0;
-}
 
 } // namespace
 
@@ -95,20 +49,22 @@ void DOSOutputs::setSilenceLimit(std::chrono::milliseconds limit)
 
 bool DOSOutputs::latestChildLives() const
 {
+    if (m_run)
+        return m_run->childLives();
     return std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end();
 }
 
 void DOSOutputs::signalChild(int signal)
 {
-    if (m_childFd >= 0 && latestChildLives())
-        SignalPidfd(m_childFd, signal);
+    if (m_run)
+        m_run->signal(signal);
 }
 
 void DOSOutputs::endRun(int firstSignal, std::chrono::milliseconds killAfter)
 {
-    if (!m_running)
+    if (!m_run)
         return;
-    reapChildren();
+    m_run->reap();
     signalChild(firstSignal);
     m_ending = true;
     if (firstSignal != SIGKILL && (!m_killAt || Clock::now() + killAfter < *m_killAt))
@@ -172,6 +128,8 @@ void DOSOutputs::reapChildren()
 // counts under the name of the file it was started from, as the system will show it.
 bool DOSOutputs::latestChildRunsAs(const std::string& imageName)
 {
+    if (m_run)
+        m_run->reap();
     reapChildren();
     return latestChildLives() && IsSameImageName(m_latestImageName, imageName);
 }
@@ -189,37 +147,24 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
         return {};
     }
 
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) {
-        showMessage("CreatePipe failed. Error: " + std::to_string(errno));
-        return {};
-    }
-    FileDescriptor readEnd(ends[0]);
-    FileDescriptor writeEnd(ends[1]);
-    if (!moveAboveStandardHandles(readEnd) || !moveAboveStandardHandles(writeEnd)) {
-        showMessage("CreatePipe failed. Error: " + std::to_string(errno));
-        return {};
-    }
-    // FIONREAD decides every read, so a read never waits; non-blocking makes sure of it even
-    // when the size query fails.
-    fcntl(readEnd.get(), F_SETFL, fcntl(readEnd.get(), F_GETFL) | O_NONBLOCK);
-
     const std::vector<std::string> arguments = SplitCommandLine(m_commandLine);
-    const pid_t child = SpawnChild(arguments, writeEnd.get());
-    if (child < 0) {
-        showMessage("File or command not found");
+    ProcessRun run;
+    run.onChunk = [this](const std::string& chunk) {
+        m_outputs += chunk;
+        if (ReceiveOutputs)
+            ReceiveOutputs(chunk);
+    };
+    if (!run.start(arguments)) {
+        if (run.end().start == RunEnd::Start::NoPipe)
+            showMessage("CreatePipe failed. Error: " + std::to_string(run.end().pipeError));
+        else
+            showMessage("File or command not found");
         return {};
     }
-    writeEnd.reset();
-    m_latestChild = child;
+    m_latestChild = run.pid();
     m_latestImageName = arguments.front().substr(arguments.front().rfind('/') + 1);
-    m_unreaped.push_back(child);
     m_outputs.clear();
-    // Without pidfds (an old kernel) the child cannot be signalled safely: endRun then only
-    // stops waiting for other processes of the watched name.
-    FileDescriptor childFd(OpenPidfd(child));
-    m_childFd = childFd.get();
-    m_running = true;
+    m_run = &run;
     m_ending = false;
     m_killAt.reset();
 
@@ -227,17 +172,19 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     // closed, CommandOver raised; then it goes on to the caller.
     std::exception_ptr failure;
     try {
-        poll(readEnd.get());
+        poll(run);
     } catch (...) {
         failure = std::current_exception();
     }
-    readEnd.reset();
-    reapChildren();
-    m_running = false;
+    run.finish();
+    m_run = nullptr;
     m_ending = false;
     m_killAt.reset();
-    m_childFd = -1;
-    childFd.reset();
+    m_exitCode = run.end().exitCode;
+    m_endedBySignal = run.end().endedBySignal;
+    // The run ended by image name while its child still runs: its status comes later.
+    if (const pid_t child = run.releaseChild(); child >= 0)
+        m_unreaped.push_back(child);
 
     if (CommandOver)
         CommandOver();
@@ -246,38 +193,29 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     return m_outputs;
 }
 
-void DOSOutputs::poll(int readEnd)
+void DOSOutputs::poll(ProcessRun& run)
 {
     clsWaitableTimer timer(m_pump);
-    char buffer[kChunkSize];
     Clock::time_point lastOutput = Clock::now();
     bool last = false;
     do {
         // Reaped at once, the own child never lingers as a zombie and its status is kept.
+        run.reap();
         reapChildren();
 
-        if (bytesWaiting(readEnd)) {
-            ssize_t n;
-            do {
-                n = read(readEnd, buffer, sizeof buffer);
-            } while (n < 0 && errno == EINTR);
-            std::string chunk;
-            if (n > 0) {
-                chunk.assign(buffer, static_cast<std::size_t>(n));
+        if (run.bytesWaiting()) {
+            // A failed read (or end of file) still raises its empty chunk, and is the last.
+            if (run.readChunk() == ProcessRun::Read::Chunk)
                 lastOutput = Clock::now();
-            } else {
-                last = true; // a failed read (or end of file) still raises its empty chunk
-            }
-            m_outputs += chunk;
-            if (ReceiveOutputs)
-                ReceiveOutputs(chunk);
-        } else if (m_ending ? !latestChildLives()
+            else
+                last = true;
+        } else if (m_ending ? !run.childLives()
                             : !latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
             // The end goes by image name, not by the own child's exit: any process of that
             // name keeps the run polling, unless the run is being ended. A child that wrote
             // its last lines and ended between the query and the scan has left them in the
             // pipe: ask once more, or they would be lost.
-            last = !bytesWaiting(readEnd);
+            last = !run.bytesWaiting();
         }
 
         if (!last && !m_ending && m_silenceLimit.count() > 0 && Clock::now() - lastOutput >= m_silenceLimit) {
@@ -286,24 +224,22 @@ void DOSOutputs::poll(int readEnd)
         }
         if (m_killAt && Clock::now() >= *m_killAt) {
             m_killAt.reset();
-            reapChildren();
+            run.reap();
             signalChild(SIGKILL);
         }
 
         m_pump.ProcessPending();
         if (last)
             break; // nothing is left to wait for
-        const bool childLives = latestChildLives();
         // Once the child has ended, what it left in the pipe is taken without pausing; an
         // empty pipe then waits the full pause, as another process of the watched name may
         // keep the run alive.
-        const int wakeFd = childLives ? m_childFd : (bytesWaiting(readEnd) ? readEnd : -1);
         int pause = kPollMilliSeconds;
         if (m_killAt) {
             const auto due = std::chrono::ceil<std::chrono::milliseconds>(*m_killAt - Clock::now()).count();
             pause = static_cast<int>(std::clamp<long long>(due, 0, kPollMilliSeconds));
         }
-        timer.Wait(pause, wakeFd);
+        timer.Wait(pause, run.wakeDescriptor());
     } while (true);
 }
 

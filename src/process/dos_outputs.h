@@ -10,6 +10,7 @@
 namespace brisquel {
 
 class EventPump;
+class ProcessRun;
 
 // Runs one command line as a child process with its standard output and error captured on
 // one pipe, raising the captured text in chunks while the command runs.
@@ -62,7 +63,7 @@ public:
 
 private:
     void showMessage(const std::string& text) const;
-    void poll(int readEnd);
+    void poll(ProcessRun& run);
     // Collects the status of every own child that has ended, without waiting.
     void reapChildren();
     bool latestChildRunsAs(const std::string& imageName);
@@ -77,15 +78,15 @@ private:
     bool m_endedBySignal = false;
     bool m_stoppedResponding = false;
     std::chrono::milliseconds m_silenceLimit{0};
-    // While a run is under way: a pidfd of its own child, so a signal can never reach a
-    // process that took over the id of a child already reaped.
-    bool m_running = false;
-    int m_childFd = -1;
+    // The run under way, if any: it signals its own child through a pidfd, so a signal can
+    // never reach a process that took over the id of a child already reaped.
+    ProcessRun* m_run = nullptr;
     bool m_ending = false;
     std::optional<std::chrono::steady_clock::time_point> m_killAt;
     pid_t m_latestChild = -1;
     std::string m_latestImageName;
-    // Own children not reaped yet: a run may end (by image name) before its child does.
+    // Own children of ended runs not reaped yet: a run may end (by image name) before its
+    // child does.
     std::vector<pid_t> m_unreaped;
 };
 

@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cstdint>
@@ -26,7 +28,7 @@
 namespace brisquel {
 namespace {
 
-constexpr QSize Client{224, 116};
+constexpr QSize Client{224, 180};
 constexpr QRgb KeyColour = 0xFF00FF;
 
 // The main window's skin colours, so the dialog reads as part of it.
@@ -86,9 +88,29 @@ constexpr std::array<MinuteOrSecondCheck, 4> Checks{{
     {ToS, "Seconds must less than 60"},
 }};
 
-constexpr QRect CommandOK{32, 70, 71, 27};
-constexpr QRect CommandBack{122, 70, 73, 27};
+constexpr QRect CommandOK{32, 134, 71, 27};
+constexpr QRect CommandBack{122, 134, 73, 27};
 constexpr QRect ReminderCard{16, 6, 192, 58};
+constexpr QRect SplittingCard{16, 70, 192, 58};
+constexpr QRect CopyBox{26, 76, 176, 46};
+constexpr char CopyText[] = "Split without re-encoding when the file already has the output format";
+
+// A check box does not wrap its text: break it between words to the box's width.
+QString wrapped(const QString& text, const QFontMetrics& metrics, int width)
+{
+    QString result;
+    QString line;
+    for (const QString& word : text.split(u' ')) {
+        const QString longer = line.isEmpty() ? word : line + u' ' + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            result += line + u'\n';
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    return result + line;
+}
 
 const QString PrimaryButton = QStringLiteral(
     "QPushButton { color: white; background: #2563EB; border: 1px solid #1D4ED8; border-radius: 4px;"
@@ -136,7 +158,8 @@ QPixmap drawBackground(qreal ratio)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
-    p.drawRoundedRect(QRectF(ReminderCard).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    for (const QRect& card : {ReminderCard, SplittingCard})
+        p.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     paintBell(p, QPointF(ReminderCard.right() - 24, 13));
     return picture;
 }
@@ -259,6 +282,16 @@ void frmOptions::createControls()
     m_chkMC->setObjectName(QStringLiteral("chkMC"));
     m_chkMC->setGeometry(398, 56, 15, 13);
 
+    m_chkCopy = new QCheckBox(QString::fromLatin1(CopyText), this);
+    m_chkCopy->setObjectName(QStringLiteral("chkCopy"));
+    m_chkCopy->setAccessibleName(QString::fromLatin1(CopyText));
+    m_chkCopy->setGeometry(CopyBox);
+    // The palette, not a style sheet: a styled check box would lose the style's own indicator.
+    QPalette text = m_chkCopy->palette();
+    text.setColor(QPalette::WindowText, QColor(0x1E, 0x29, 0x3B));
+    m_chkCopy->setPalette(text);
+    m_chkCopy->setCursor(Qt::PointingHandCursor);
+
     for (std::size_t i = 0; i < Boxes.size(); ++i) {
         m_boxes[i] = new QLineEdit(QStringLiteral("0"), this);
         m_boxes[i]->setObjectName(QString::fromLatin1(Boxes[i].name));
@@ -278,7 +311,8 @@ void frmOptions::createControls()
     QList<QWidget*> order{m_cmbSR, m_chkMC};
     for (QLineEdit* box : m_boxes)
         order.append(box);
-    order.append({m_command1, m_command2});
+    // After Back, so that Tab from the reminder list still reaches the cutter first.
+    order.append({m_command1, m_command2, m_chkCopy});
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -306,6 +340,12 @@ void frmOptions::load()
         auto* label = findChild<QLabel*>(QString::fromLatin1(def.name));
         label->resize(std::max(def.rect.width(), label->sizeHint().width()), def.rect.height());
     }
+    // After scaling, which sets the font the lines are measured in.
+    QStyleOptionButton option;
+    option.initFrom(m_chkCopy);
+    const int room = m_chkCopy->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, m_chkCopy).width();
+    m_chkCopy->setText(wrapped(QString::fromLatin1(CopyText), m_chkCopy->fontMetrics(), room - 2));
+    m_chkCopy->setChecked(SplitByCopy);
     // A value the controls cannot show leaves them as they are made: no choice, unticked.
     if (SoundReminder >= -1 && SoundReminder <= 1)
         m_cmbSR->setCurrentIndex(SoundReminder);
@@ -345,6 +385,7 @@ void frmOptions::confirm()
     MusicCutter = cutterValue(m_chkMC->checkState());
     storeSeconds(CutStartSeconds, *m_boxes[FromH], *m_boxes[FromM], *m_boxes[FromS]);
     storeSeconds(CutLengthSeconds, *m_boxes[ToH], *m_boxes[ToM], *m_boxes[ToS]);
+    SplitByCopy = m_chkCopy->isChecked();
     SaveOptionsFile(m_settingsFolder);
     accept();
 }

@@ -17,8 +17,9 @@ namespace brisquel {
 class Desktop;
 class HotImage;
 
-// The options dialog: the sound reminder, and the music cutter with its start and length,
-// whose controls lie beyond the right edge of the client area and are reached by Tab only.
+// The options dialog: the sound reminder, splitting without re-encoding, and the music cutter
+// with its start and length, whose controls lie beyond the right edge of the client area and
+// are reached by Tab only.
 // It reads and writes the option values directly; OK also saves options.ini into
 // `settingsFolder`. It lives for one opening: create it, load() it, show it modally.
 class frmOptions : public QDialog
@@ -50,6 +51,7 @@ private:
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command2 = nullptr;
     QCheckBox* m_chkMC = nullptr;
+    QCheckBox* m_chkCopy = nullptr;
     // txtFromH, txtFromM, txtFromS, then txtToH, txtToM, txtToS.
     std::array<QLineEdit*, 6> m_boxes{};
     HotImage* m_imgOK = nullptr;

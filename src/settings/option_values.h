@@ -11,4 +11,9 @@ extern std::int16_t MusicCutter;     // 0 = off
 extern std::int32_t CutStartSeconds;
 extern std::int32_t CutLengthSeconds;
 
+// Lines 5 and 6 of options.ini; a file without them gives these defaults.
+inline constexpr std::int32_t DefaultConversionsAtOnce = 1;
+extern std::int32_t ConversionsAtOnce; // files converted side by side, 1 or more
+extern bool SplitByCopy;               // cut a file already in the output format without re-encoding it
+
 } // namespace brisquel

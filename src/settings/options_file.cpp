@@ -28,6 +28,17 @@ void readOptions(std::string_view bytes)
     readInto(reader, MusicCutter);
     readInto(reader, CutStartSeconds);
     readInto(reader, CutLengthSeconds);
+
+    // Lines a four-line file lacks give the defaults, not the values of a previous load.
+    ConversionsAtOnce = DefaultConversionsAtOnce;
+    SplitByCopy = false;
+    std::int32_t atOnce = 0;
+    readInto(reader, atOnce);
+    if (atOnce >= 1)
+        ConversionsAtOnce = atOnce;
+    std::int16_t copy = 0;
+    readInto(reader, copy);
+    SplitByCopy = copy == 1;
 }
 
 std::string optionsText()
@@ -36,6 +47,9 @@ std::string optionsText()
     for (const long long value : {static_cast<long long>(SoundReminder), static_cast<long long>(MusicCutter),
                                   static_cast<long long>(CutStartSeconds), static_cast<long long>(CutLengthSeconds)})
         text += std::to_string(value) + "\r\n";
+    // At their defaults the two later options leave the file as a four-line reader expects it.
+    if (ConversionsAtOnce != DefaultConversionsAtOnce || SplitByCopy)
+        text += std::to_string(ConversionsAtOnce) + "\r\n" + (SplitByCopy ? "1" : "0") + "\r\n";
     return text;
 }
 
@@ -45,6 +59,8 @@ void LoadOptionsFile(const std::string& folder)
     if (!bytes) {
         SoundReminder = 0;
         MusicCutter = 0;
+        ConversionsAtOnce = DefaultConversionsAtOnce;
+        SplitByCopy = false;
         return;
     }
     readOptions(*bytes);

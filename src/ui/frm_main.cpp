@@ -649,6 +649,7 @@ std::string frmMain::outputFolderText() const { return m_panel->folderText(); }
 int frmMain::soundReminder() const { return SoundReminder; }
 int frmMain::musicCutter() const { return MusicCutter; }
 int frmMain::cutLengthSeconds() const { return CutLengthSeconds; }
+bool frmMain::splitByCopy() const { return SplitByCopy; }
 std::string frmMain::programFolder() const { return m_context.programFolder; }
 std::string frmMain::scratchFolder() const { return m_context.scratchFolder; }
 

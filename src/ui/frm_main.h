@@ -80,6 +80,7 @@ public:
     int soundReminder() const override;
     int musicCutter() const override;
     int cutLengthSeconds() const override;
+    bool splitByCopy() const override;
     std::string programFolder() const override;
     std::string scratchFolder() const override;
     void setProgressCaption(const std::string& text) override;

@@ -29,6 +29,7 @@ public:
     int sound = 1;
     int cutter = 0;
     int cutLength = 0;
+    bool copy = false;
     std::string program;
     std::string scratch;
 
@@ -64,6 +65,7 @@ public:
     int soundReminder() const override { return sound; }
     int musicCutter() const override { return cutter; }
     int cutLengthSeconds() const override { return cutLength; }
+    bool splitByCopy() const override { return copy; }
     std::string programFolder() const override { return program; }
     std::string scratchFolder() const override { return scratch; }
 

@@ -23,6 +23,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -47,7 +49,11 @@ constexpr std::array<const char*, 6> BoxNames{"txtFromH", "txtFromM", "txtFromS"
 class OptionsDialogTest : public testing::Test
 {
 protected:
-    void TearDown() override { setValues({0, 0, 0, 0}); }
+    void TearDown() override
+    {
+        setValues({0, 0, 0, 0});
+        SplitByCopy = false;
+    }
 
     std::unique_ptr<frmOptions> open(Values stored)
     {
@@ -105,10 +111,10 @@ TEST_F(OptionsDialogTest, IsAFixedDialogWhoseCutterLiesOutsideTheClientArea)
 {
     auto d = open({0, 0, 0, 0});
     EXPECT_EQ(d->windowTitle(), "Options");
-    EXPECT_EQ(d->size(), QSize(224, 116));
+    EXPECT_EQ(d->size(), QSize(224, 180));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    for (const char* name : {"Label1", "cmbSR", "Command1", "Command2"})
+    for (const char* name : {"Label1", "cmbSR", "chkCopy", "Command1", "Command2"})
         EXPECT_TRUE(d->rect().contains(control<QWidget>(*d, name)->geometry())) << name;
     for (const char* name : {"chkMC", "txtFromH", "txtToS", "Label2", "Label10", "imgOK", "imgBack"})
         EXPECT_FALSE(d->rect().intersects(control<QWidget>(*d, name)->geometry())) << name;
@@ -288,6 +294,57 @@ TEST_F(OptionsDialogTest, TheKeyboardReachesTheHiddenCutter)
         EXPECT_EQ(cutter->checkState(), expected);
         EXPECT_EQ(boxesEnabled(*again), expected == Qt::Checked);
     }
+}
+
+TEST_F(OptionsDialogTest, TheCopyBoxShowsItsWholeTextAndStoresLineSix)
+{
+    SplitByCopy = true;
+    auto d = open({0, 0, 0, 0});
+    auto* copy = control<QCheckBox>(*d, "chkCopy");
+    EXPECT_TRUE(copy->isVisible());
+    EXPECT_TRUE(copy->isChecked());
+    EXPECT_EQ(copy->accessibleName(), "Split without re-encoding when the file already has the output format");
+    EXPECT_EQ(copy->text().replace(u'\n', u' '), copy->accessibleName());
+    // Broken into lines that fit beside the box, and no more lines than the box is high.
+    const QStringList lines = copy->text().split(u'\n');
+    QStyleOptionButton option;
+    option.initFrom(copy);
+    const int room = copy->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, copy).width();
+    for (const QString& line : lines)
+        EXPECT_LE(copy->fontMetrics().horizontalAdvance(line), room) << line.toStdString();
+    EXPECT_LE(lines.size() * copy->fontMetrics().lineSpacing(), copy->height());
+
+    copy->click();
+    clickOK(*d);
+    EXPECT_FALSE(SplitByCopy);
+    EXPECT_EQ(test::readFile(optionsFile()), "0\r\n0\r\n0\r\n0\r\n") << "off, the file keeps its four lines";
+
+    auto again = open({0, 0, 0, 0});
+    EXPECT_FALSE(control<QCheckBox>(*again, "chkCopy")->isChecked());
+    control<QCheckBox>(*again, "chkCopy")->click();
+    clickOK(*again);
+    EXPECT_TRUE(SplitByCopy);
+    EXPECT_EQ(test::readFile(optionsFile()), "0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n");
+
+    // Back keeps what was stored.
+    auto third = open({0, 0, 0, 0});
+    control<QCheckBox>(*third, "chkCopy")->click();
+    QTest::mouseClick(control<QPushButton>(*third, "Command2"), Qt::LeftButton);
+    EXPECT_TRUE(SplitByCopy);
+}
+
+TEST_F(OptionsDialogTest, TheCopyBoxIsReachedByTabAfterBack)
+{
+    auto d = open({0, 0, 0, 0});
+    QApplication::setActiveWindow(d.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.get()));
+    control<QWidget>(*d, "Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "chkCopy"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(control<QCheckBox>(*d, "chkCopy")->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "cmbSR"));
 }
 
 enum class Leave { Back, BackImage, CloseBox };

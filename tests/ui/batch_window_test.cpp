@@ -2,12 +2,14 @@
 // finds in the output folder, and closing the window while a converter runs.
 #include "main_window_fixture.h"
 
+#include "settings/option_values.h"
 #include "ui/main_window_layout.h"
 #include "ui/help_page.h"
 
 #include <QApplication>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -100,6 +102,30 @@ TEST_F(BatchWindowTest, StartNowConvertsTheQueueIntoSegments)
     EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(output)));
     EXPECT_EQ(desktop.sounds, std::vector<QString>{QString::fromStdString(test::binFolder() + "/sound.wav")});
     EXPECT_TRUE(control<QWidget>(*w, "picDrag")->isVisible());
+}
+
+// The option as options.ini stores it reaches the batch: an MP3 is cut at its own rate,
+// whatever rate the panel asks a conversion for.
+TEST_F(BatchWindowTest, SplittingWithoutReencodingIsTakenFromTheOptions)
+{
+    const std::string tone = makeTone(9, "tone.mp3");
+    test::writeFile(settings + "/options.ini", "1\r\n0\r\n0\r\n0\r\n1\r\n1\r\n");
+    auto w = start(test::binFolder());
+    control<QComboBox>(*w, "cmbR")->setCurrentIndex(6);
+    control<QLineEdit>(*w, "txtSplit")->setText(QStringLiteral("4"));
+    addFile(*w, tone);
+    click(*w, layout::Convert.center());
+    for (int i = 0; i < 3000 && desktop.openedUrls.empty(); ++i)
+        QTest::qWait(100);
+    SplitByCopy = false;
+
+    EXPECT_EQ(filesIn(output), (std::vector<std::string>{"tone00000.mp3", "tone00001.mp3", "tone00002.mp3"}));
+    QProcess probe;
+    probe.start(QString::fromStdString(test::binFolder() + "/data/conv.exe"),
+                {"-i", QString::fromStdString(output + "/tone00000.mp3")});
+    ASSERT_TRUE(probe.waitForFinished(60000));
+    const QString description = QString::fromLocal8Bit(probe.readAllStandardError());
+    EXPECT_TRUE(description.contains("Audio: mp3, 44100 Hz")) << description.toStdString();
 }
 
 TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnoreClicks)
