@@ -9,7 +9,7 @@ BRISQUEL_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
   libgtest-dev
   ffmpeg libavcodec-extra
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick dbus-daemon
   clang libclang-rt-14-dev
   appstream desktop-file-utils dpkg-dev
 )

@@ -1,8 +1,10 @@
 #include "engine/batch_driver.h"
 
 #include "engine/batch_host.h"
+#include "engine/batch_report.h"
 #include "engine/command_lines.h"
 #include "engine/converter_output.h"
+#include "engine/failure_report.h"
 #include "engine/progress.h"
 #include "engine/segment_files.h"
 #include "engine/split_length.h"
@@ -10,6 +12,7 @@
 #include "process/event_pump.h"
 #include "process/process_list.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -39,17 +42,22 @@ void makeScratchFolder(const std::string& path)
 
 } // namespace
 
-BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages)
+BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages, BatchProgress::Clock clock)
     : m_host(host)
     , m_pump(pump)
-    , objDOS(pump, messages)
-    , objDuration(pump, messages)
-    , objSox(pump, messages)
+    , objDOS(pump, [this](const std::string& text) { showMessage(text); })
+    , objDuration(pump, [this](const std::string& text) { showMessage(text); })
+    , objSox(pump, [this](const std::string& text) { showMessage(text); })
+    , m_messages(std::move(messages))
+    , m_progress(clock ? std::move(clock) : BatchProgress::Clock([] { return std::chrono::steady_clock::now(); }))
 {
     objDOS.ReceiveOutputs = [this](const std::string& chunk) { onConversionOutput(chunk); };
     objDOS.CommandOver = [this] {
         m_runOver = true;
-        finishFile();
+        // A stopped file stays queued, to be converted by a later batch.
+        m_headRemoved = !m_stopRequested;
+        if (m_headRemoved)
+            finishFile();
     };
     objDuration.ReceiveOutputs = [this](const std::string& chunk) { onProbeOutput(chunk); };
     // Only to tell a run that ended from one that never started.
@@ -60,12 +68,41 @@ BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSi
 void BatchDriver::StartConversion()
 {
     if (m_host.queueCount() == 0) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file");
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file", {});
         return;
     }
+    m_active = true;
+    m_stopRequested = false;
     m_host.setToolbarEnabled(false);
-    m_host.setConvertEnabled(false);
+    m_host.setConvertStop(true);
     m_host.setStartTimer(true);
+}
+
+void BatchDriver::requestStop()
+{
+    if (!m_active || m_finishing || m_stopRequested)
+        return;
+    m_stopRequested = true;
+    // The box's owner is still waiting on it; the run ends once it is closed.
+    if (m_messageDepth == 0)
+        endCurrentRun();
+}
+
+void BatchDriver::endCurrentRun()
+{
+    if (!m_current || m_runEnded)
+        return;
+    m_runEnded = true;
+}
+
+void BatchDriver::showMessage(const std::string& text)
+{
+    ++m_messageDepth;
+    if (m_messages)
+        m_messages(text);
+    --m_messageDepth;
+    if (m_stopRequested && m_messageDepth == 0)
+        endCurrentRun();
 }
 
 void BatchDriver::onStartTimerTick()
@@ -79,6 +116,7 @@ void BatchDriver::onStartTimerTick()
     m_running = true;
     RunBatch();
     m_running = false;
+    m_active = false;
 }
 
 void BatchDriver::onAnimationTimerTick()
@@ -95,24 +133,89 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
 {
     WatchedImageName = ConverterImage;
     m_runOver = false;
+    m_runEnded = false;
     runner.setCommandLine(commandLine);
+    m_current = &runner;
+    // A stop that came between two runs ends this one as soon as it has started.
+    if (m_stopRequested && m_messageDepth == 0)
+        endCurrentRun();
     runner.ExecuteCommand();
+    m_current = nullptr;
     return m_runOver;
+}
+
+std::uintmax_t BatchDriver::fileSize(const std::string& path)
+{
+    const auto known = m_sizes.find(path);
+    if (known != m_sizes.end())
+        return known->second;
+    struct stat info {};
+    const std::uintmax_t size = stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::uintmax_t>(info.st_size) : 0;
+    m_sizes.emplace(path, size);
+    return size;
+}
+
+// The files behind the head of the queue, added during the batch included.
+std::uintmax_t BatchDriver::pendingBytes()
+{
+    std::uintmax_t total = 0;
+    for (int i = 1, count = m_host.queueCount(); i < count; ++i)
+        total += fileSize(m_host.queuePath(i));
+    return total;
+}
+
+void BatchDriver::refreshStatus()
+{
+    const auto estimate = m_progress.estimate(pendingBytes());
+    const int count = m_filesDone + std::max(1, m_host.queueCount());
+    m_host.showBatchProgress(BatchStatusText(std::min(m_filesDone + 1, count), count, estimate, m_progress.speed()),
+                             estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
+}
+
+BatchSettings BatchDriver::currentSettings() const
+{
+    static constexpr const char* Units[] = {"seconds", "minutes", "hours"};
+    std::string format = OutputExtension(m_host.formatIndex());
+    if (!format.empty() && format[0] == '.')
+        format.erase(0, 1);
+    for (char& c : format)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    const int channels = m_host.channelIndex() + 1;
+    BatchSettings settings;
+    settings.format = format;
+    settings.bitrate = m_host.bitrateText();
+    settings.rate = m_host.rateText();
+    settings.channels = std::to_string(channels) + (channels == 1 ? " channel" : " channels");
+    settings.split = m_host.splitText() + " " + Units[std::clamp(m_host.unitIndex(), 0, 2)];
+    settings.outputFolder = m_host.outputFolderText();
+    return settings;
 }
 
 void BatchDriver::RunBatch()
 {
     m_splitSeconds = 0;
-    m_failed.clear();
+    m_filesDone = 0;
+    m_finishing = false;
+    m_sizes.clear();
+    m_outcome = {};
+    m_outcome.started = std::chrono::system_clock::now();
+    m_outcome.settings = currentSettings();
+    m_progress.begin();
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
     while (m_host.queueCount() > 0) {
+        if (m_stopRequested) {
+            stopBatch(FileResult::NotStarted);
+            return;
+        }
         const std::string input = m_host.queuePath(0);
         m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
         const std::string folder = OutputFolder(m_host.outputFolderText());
         m_host.setProgressCaption("Preparing Files...");
         m_host.setAnimationTimer(true);
+        m_progress.startFile(fileSize(input));
+        refreshStatus();
         KillProcessByName(ConverterImage);
         unlink(scratchWav().c_str());
 
@@ -120,7 +223,7 @@ void BatchDriver::RunBatch()
         bool started;
         if (IsFlacInput(input)) {
             started = run(objSox, FirstPassCommandLine(program, input, scratchWav()));
-            if (started) {
+            if (started && !m_stopRequested) {
                 KillProcessByName(ConverterImage);
                 started = run(objDuration, ScratchProbeCommandLine(program, scratchWav()));
             }
@@ -128,10 +231,16 @@ void BatchDriver::RunBatch()
             KillProcessByName(ConverterImage);
             started = run(objDuration, ProbeCommandLine(program, input));
         }
-        if (!started) {
-            stopBatch();
+        if (m_stopRequested) {
+            stopBatch(FileResult::Stopped);
             return;
         }
+        if (!started) {
+            stopBatch(FileResult::NotStarted, "the converter could not be started");
+            return;
+        }
+        m_progress.setDuration(TotalSeconds);
+        refreshStatus();
 
         ConversionSettings settings;
         settings.programFolder = program;
@@ -149,22 +258,42 @@ void BatchDriver::RunBatch()
         const std::string baseName = GetBaseName(input);
         const std::string extension = OutputExtension(settings.formatIndex);
         const SegmentFiles before = ListSegmentFiles(folder, baseName, extension);
-        if (!run(objDOS, command)) {
-            stopBatch();
+        m_headRemoved = false;
+        const bool converted = run(objDOS, command);
+        const std::vector<std::string> written = WrittenSegments(before, ListSegmentFiles(folder, baseName, extension));
+        if (m_stopRequested && !m_headRemoved) {
+            // The file was not converted, so nothing of it may stay behind.
+            for (const std::string& name : written)
+                unlink((folder + name).c_str());
+            stopBatch(FileResult::Stopped);
+            return;
+        }
+        if (!converted) {
+            stopBatch(FileResult::NotStarted, "the converter could not be started");
             return;
         }
         const int exitCode = objDOS.ExitCode();
         // A converter that was killed, or that could not finish its output (a full disk),
         // has left at most part of the file converted, whatever segments it wrote.
         const std::string writeError = OutputWriteError(objDOS.Outputs());
+        FileOutcome file{input, FileResult::Failed, {}, written};
         if (objDOS.EndedBySignal())
-            m_failed.push_back({input, "the converter was ended before it finished"});
+            file.reason = "the converter was ended before it finished";
         else if (!writeError.empty())
-            m_failed.push_back({input, writeError});
-        else if ((exitCode != 0 && exitCode != -1) || !SegmentWritten(before, ListSegmentFiles(folder, baseName, extension)))
-            m_failed.push_back({input, ConverterErrorLine(objDOS.Outputs())});
+            file.reason = writeError;
+        else if ((exitCode != 0 && exitCode != -1) || written.empty())
+            file.reason = ConverterErrorLine(objDOS.Outputs());
+        else
+            file.result = FileResult::Converted;
+        m_outcome.files.push_back(std::move(file));
+        ++m_filesDone;
+        m_progress.finishFile();
 
         m_pump.ProcessPending();
+    }
+    if (m_stopRequested) {
+        stopBatch(FileResult::NotStarted);
+        return;
     }
     finishBatch();
 }
@@ -179,32 +308,58 @@ void BatchDriver::finishFile()
 
 void BatchDriver::finishBatch()
 {
+    m_finishing = true;
     m_host.openFolder(m_host.outputFolderText());
     if (m_host.soundReminder() == 0)
         m_host.playReminderSound();
     m_host.showDropZone();
     m_host.setAnimationTimer(false);
-    m_host.setConvertEnabled(true);
+    m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
-    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size())));
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    m_host.setProgressCaption(DoneCaption(m_outcome.count(FileResult::Failed)));
+    endBatch();
 }
 
-// The converter could not be started: every further file would fail the same way, so the
-// batch ends at once and the file stays queued.
-void BatchDriver::stopBatch()
+// The batch ends without its end steps: stopped by the user, or the converter could not be
+// started, when every further file would fail the same way. The head file and every file
+// after it stay queued.
+void BatchDriver::stopBatch(FileResult headResult, const std::string& reason)
 {
+    m_finishing = true;
+    m_outcome.stopped = m_stopRequested;
+    for (int i = 0, count = m_host.queueCount(); i < count; ++i) {
+        if (i == 0)
+            m_outcome.files.push_back({m_host.queuePath(0), headResult, reason, {}});
+        else
+            m_outcome.files.push_back({m_host.queuePath(i), FileResult::NotStarted, {}, {}});
+    }
     unlink(scratchWav().c_str());
     TotalSeconds = 0;
     m_host.setAnimationTimer(false);
-    m_host.setConvertEnabled(true);
+    m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
     m_host.setProgressCaption("Stopped.");
-    if (!m_failed.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed));
+    endBatch();
+}
+
+void BatchDriver::endBatch()
+{
+    m_outcome.ended = std::chrono::system_clock::now();
+    m_outcome.duration = m_progress.elapsed();
+    const std::string report = BatchReportText(m_outcome);
+    const std::string reportFile = m_host.reportFile();
+    if (!reportFile.empty())
+        WriteBatchReport(reportFile, report);
+    m_host.batchEnded(m_outcome);
+    std::vector<FailedFile> failed;
+    for (const FileOutcome& file : m_outcome.files) {
+        if (file.result == FileResult::Failed)
+            failed.push_back({file.input, file.reason});
+    }
+    if (!failed.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(failed), report);
 }
 
 void BatchDriver::onProbeOutput(const std::string& chunk)
@@ -222,6 +377,12 @@ void BatchDriver::onConversionOutput(const std::string& chunk)
         return;
     m_host.setProgressWidth(view->width);
     m_host.setProgressCaption(view->caption);
+    m_progress.setDuration(TotalSeconds);
+    const MarkerScan time = ScanMarker(chunk, TimeMarker);
+    m_progress.setPosition(time.collected.starts_with('-') ? 0 : ReadTimeValue(time.collected).value_or(0));
+    if (const auto speed = SpeedFromChunk(chunk))
+        m_progress.setSpeed(*speed);
+    refreshStatus();
 }
 
 } // namespace brisquel

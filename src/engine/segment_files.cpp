@@ -39,14 +39,20 @@ SegmentFiles ListSegmentFiles(const std::string& folder, const std::string& base
     return files;
 }
 
-bool SegmentWritten(const SegmentFiles& before, const SegmentFiles& after)
+std::vector<std::string> WrittenSegments(const SegmentFiles& before, const SegmentFiles& after)
 {
+    std::vector<std::string> written;
     for (const auto& [name, modified] : after) {
         const auto old = before.find(name);
         if (old == before.end() || old->second != modified)
-            return true;
+            written.push_back(name);
     }
-    return false;
+    return written;
+}
+
+bool SegmentWritten(const SegmentFiles& before, const SegmentFiles& after)
+{
+    return !WrittenSegments(before, after).empty();
 }
 
 } // namespace brisquel

@@ -47,6 +47,11 @@ std::string defaultOutputFolder()
     return homeFolder() + "/output";
 }
 
+std::string reportFolder()
+{
+    return xdgFolder("XDG_STATE_HOME", ".local/state") + "/brisquel";
+}
+
 std::string settingsFolder()
 {
     const std::string program = programFolder();

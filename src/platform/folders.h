@@ -14,6 +14,10 @@ std::string scratchFolder();
 // $HOME/output: the output folder used when none is chosen.
 std::string defaultOutputFolder();
 
+// Where batch reports are kept: $XDG_STATE_HOME/brisquel (default ~/.local/state/brisquel),
+// made when the first report is written.
+std::string reportFolder();
+
 // Where setup.ini and options.ini live: the program folder when it is writable, otherwise
 // $XDG_CONFIG_HOME/brisquel (default ~/.config/brisquel), created on demand.
 std::string settingsFolder();

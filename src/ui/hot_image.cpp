@@ -27,7 +27,31 @@ void HotImage::clearPicture()
     if (!m_lit)
         return;
     m_lit = false;
-    clear();
+    showResting();
+}
+
+void HotImage::setHighlightPicture(const QPixmap& picture)
+{
+    m_highlight = picture;
+    if (m_lit)
+        setPixmap(m_highlight);
+}
+
+void HotImage::setRestingPicture(const QPixmap& picture)
+{
+    m_resting = picture;
+    if (m_lit)
+        setPixmap(m_highlight);
+    else
+        showResting();
+}
+
+void HotImage::showResting()
+{
+    if (m_resting.isNull())
+        clear();
+    else
+        setPixmap(m_resting);
 }
 
 void HotImage::mouseMoveEvent(QMouseEvent* event)

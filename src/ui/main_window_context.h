@@ -19,6 +19,8 @@ struct MainWindowContext
     // The narrowing of dropped and found names; the program's own when null. Tests plug in
     // a code page that lacks ordinary characters, to reach the temporary copies.
     const CodePage* codePage = nullptr;
+    // Holds last-batch.txt; empty: batches keep no report.
+    std::string reportFolder{};
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

@@ -109,7 +109,7 @@ TEST_F(BatchDriverTest, Mp3FileIsProbedThenConvertedAndTheBatchEnds)
     host.queue = {in};
     host.sound = 0;
     driver.StartConversion();
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"toolbar off", "convert off", "timer1 on"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"toolbar off", "convert stop", "timer1 on"}));
     driver.onStartTimerTick();
 
     EXPECT_EQ(runs(), (std::vector<std::string>{"-i | " + in, conversionOf(in, host.folder + "/a.b%05d.mp3", Mp3Options)}));
@@ -123,7 +123,8 @@ TEST_F(BatchDriverTest, Mp3FileIsProbedThenConvertedAndTheBatchEnds)
     EXPECT_EQ(callsFrom("timer1 off"),
               (std::vector<std::string>{"timer1 off", "caption Preparing Files...", "timer2 on", "timer2 off",
                                         "caption 46.1%", "remove", "open " + host.folder, "sound", "dropzone",
-                                        "timer2 off", "convert on", "toolbar on", "width 0", "caption Done."}));
+                                        "timer2 off", "convert start", "toolbar on", "width 0", "caption Done.",
+                                        "batch ended"}));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -253,8 +254,8 @@ TEST_F(BatchDriverTest, FailedFilesAreReportedAfterTheEndSteps)
         report += "\nbad" + std::to_string(i) + ".mp3: Invalid data found when processing input";
     report += "\nand 1 more";
     EXPECT_EQ(callsFrom("open " + host.folder),
-              (std::vector<std::string>{"open " + host.folder, "sound", "dropzone", "timer2 off", "convert on",
-                                        "toolbar on", "width 0", "caption Done, 11 failed.",
+              (std::vector<std::string>{"open " + host.folder, "sound", "dropzone", "timer2 off", "convert start",
+                                        "toolbar on", "width 0", "caption Done, 11 failed.", "batch ended",
                                         "message warning Convert: " + report}));
 }
 
@@ -306,8 +307,8 @@ TEST_F(BatchDriverTest, MissingConverterStopsTheBatchWithOneMessage)
     EXPECT_EQ(messages, std::vector<std::string>{"File or command not found"});
     EXPECT_EQ(host.queue.size(), 2u);
     EXPECT_EQ(callsFrom("caption Preparing Files..."),
-              (std::vector<std::string>{"caption Preparing Files...", "timer2 on", "timer2 off", "convert on",
-                                        "toolbar on", "width 0", "caption Stopped."}));
+              (std::vector<std::string>{"caption Preparing Files...", "timer2 on", "timer2 off", "convert start",
+                                        "toolbar on", "width 0", "caption Stopped.", "batch ended"}));
 
     // The same with a FLAC file at the head: its first pass is the run that cannot start.
     messages.clear();

@@ -16,6 +16,7 @@ MainWindowFixture::MainWindowFixture()
     , scratch(dir / "cache/brisquel/tmp")
     , settings(dir / "settings")
     , output(dir / "output")
+    , reports(dir / "state/brisquel")
 {
     std::filesystem::create_directories(settings);
 }
@@ -23,7 +24,7 @@ MainWindowFixture::MainWindowFixture()
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
 {
     return {programFolder.empty() ? fakeProgram : programFolder, scratch, settings, output,
-            const_cast<ScriptedDesktop*>(&desktop), codePage};
+            const_cast<ScriptedDesktop*>(&desktop), codePage, reports};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)
