@@ -3,21 +3,19 @@
 #include "process/cls_waitable_timer.h"
 #include "process/command_line.h"
 #include "process/event_pump.h"
+#include "process/pidfd.h"
 #include "process/process_list.h"
+#include "process/spawn_child.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <exception>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/ioctl.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace brisquel {
 
@@ -25,6 +23,8 @@ namespace {
 
 constexpr std::size_t kChunkSize = 1024;
 constexpr int kPollMilliSeconds = 50;
+constexpr std::chrono::seconds kKillAfterSilence{5};
+using Clock = std::chrono::steady_clock;
 
 class FileDescriptor
 {
@@ -59,54 +59,6 @@ bool moveAboveStandardHandles(FileDescriptor& fd)
     return true;
 }
 
-// Starts the arguments with stdin on /dev/null and stdout and stderr on `output`; the child
-// gets no other descriptor and default signal handling. Returns the child, or -1.
-pid_t startChild(const std::vector<std::string>& arguments, int output)
-{
-    if (arguments.empty())
-        return -1;
-
-    posix_spawn_file_actions_t actions;
-    if (posix_spawn_file_actions_init(&actions) != 0)
-        return -1;
-    posix_spawnattr_t attributes;
-    if (posix_spawnattr_init(&attributes) != 0) {
-        posix_spawn_file_actions_destroy(&actions);
-        return -1;
-    }
-
-    sigset_t noSignals;
-    sigemptyset(&noSignals);
-    sigset_t allSignals;
-    sigfillset(&allSignals);
-    sigdelset(&allSignals, SIGKILL);
-    sigdelset(&allSignals, SIGSTOP);
-
-    bool ready = posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0) == 0
-                 && posix_spawn_file_actions_adddup2(&actions, output, 1) == 0
-                 && posix_spawn_file_actions_adddup2(&actions, output, 2) == 0
-                 && posix_spawn_file_actions_addclosefrom_np(&actions, 3) == 0
-                 && posix_spawnattr_setsigmask(&attributes, &noSignals) == 0
-                 && posix_spawnattr_setsigdefault(&attributes, &allSignals) == 0
-                 && posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
-
-    pid_t child = -1;
-    if (ready) {
-        std::vector<char*> argv;
-        argv.reserve(arguments.size() + 1);
-        for (const std::string& argument : arguments)
-            argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
-        // glibc reports a failed exec here (and reaps that child), so a missing program is
-        // a start failure, not a run that prints nothing.
-        if (posix_spawnp(&child, argv[0], &actions, &attributes, argv.data(), environ) != 0)
-            child = -1;
-    }
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    return child;
-}
-
 // A failed size query counts as bytes waiting: the read that follows tells.
 bool bytesWaiting(int readEnd)
 {
@@ -129,6 +81,38 @@ DOSOutputs::DOSOutputs(EventPump& pump, MessageSink messages)
 DOSOutputs::~DOSOutputs()
 {
     reapChildren();
+}
+
+bool DOSOutputs::StoppedResponding() const
+{
+    return m_stoppedResponding;
+}
+
+void DOSOutputs::setSilenceLimit(std::chrono::milliseconds limit)
+{
+    m_silenceLimit = limit;
+}
+
+bool DOSOutputs::latestChildLives() const
+{
+    return std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end();
+}
+
+void DOSOutputs::signalChild(int signal)
+{
+    if (m_childFd >= 0 && latestChildLives())
+        SignalPidfd(m_childFd, signal);
+}
+
+void DOSOutputs::endRun(int firstSignal, std::chrono::milliseconds killAfter)
+{
+    if (!m_running)
+        return;
+    reapChildren();
+    signalChild(firstSignal);
+    m_ending = true;
+    if (firstSignal != SIGKILL && (!m_killAt || Clock::now() + killAfter < *m_killAt))
+        m_killAt = Clock::now() + killAfter;
 }
 
 void DOSOutputs::setCommandLine(const std::string& commandLine)
@@ -189,14 +173,17 @@ void DOSOutputs::reapChildren()
 bool DOSOutputs::latestChildRunsAs(const std::string& imageName)
 {
     reapChildren();
-    return std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end()
-           && IsSameImageName(m_latestImageName, imageName);
+    return latestChildLives() && IsSameImageName(m_latestImageName, imageName);
 }
 
 std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
 {
     if (!commandLine.empty())
         m_commandLine = commandLine;
+    // Whatever happens below, nothing of an earlier run's result may pass for this one's.
+    m_exitCode = -1;
+    m_endedBySignal = false;
+    m_stoppedResponding = false;
     if (m_commandLine.empty()) {
         showMessage("Command Line empty");
         return {};
@@ -218,7 +205,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     fcntl(readEnd.get(), F_SETFL, fcntl(readEnd.get(), F_GETFL) | O_NONBLOCK);
 
     const std::vector<std::string> arguments = SplitCommandLine(m_commandLine);
-    const pid_t child = startChild(arguments, writeEnd.get());
+    const pid_t child = SpawnChild(arguments, writeEnd.get());
     if (child < 0) {
         showMessage("File or command not found");
         return {};
@@ -227,9 +214,14 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     m_latestChild = child;
     m_latestImageName = arguments.front().substr(arguments.front().rfind('/') + 1);
     m_unreaped.push_back(child);
-    m_exitCode = -1;
-    m_endedBySignal = false;
     m_outputs.clear();
+    // Without pidfds (an old kernel) the child cannot be signalled safely: endRun then only
+    // stops waiting for other processes of the watched name.
+    FileDescriptor childFd(OpenPidfd(child));
+    m_childFd = childFd.get();
+    m_running = true;
+    m_ending = false;
+    m_killAt.reset();
 
     // A failure of the wait or of a handler still ends the run like any other: handles
     // closed, CommandOver raised; then it goes on to the caller.
@@ -241,6 +233,11 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     }
     readEnd.reset();
     reapChildren();
+    m_running = false;
+    m_ending = false;
+    m_killAt.reset();
+    m_childFd = -1;
+    childFd.reset();
 
     if (CommandOver)
         CommandOver();
@@ -253,9 +250,7 @@ void DOSOutputs::poll(int readEnd)
 {
     clsWaitableTimer timer(m_pump);
     char buffer[kChunkSize];
-    // The pause between passes ends early when the own child ends, so a run is over soon
-    // after its converter instead of up to two pauses later. Without pidfds it simply waits.
-    FileDescriptor childEnded(static_cast<int>(syscall(SYS_pidfd_open, m_latestChild, 0)));
+    Clock::time_point lastOutput = Clock::now();
     bool last = false;
     do {
         // Reaped at once, the own child never lingers as a zombie and its status is kept.
@@ -267,32 +262,48 @@ void DOSOutputs::poll(int readEnd)
                 n = read(readEnd, buffer, sizeof buffer);
             } while (n < 0 && errno == EINTR);
             std::string chunk;
-            if (n > 0)
+            if (n > 0) {
                 chunk.assign(buffer, static_cast<std::size_t>(n));
-            else
+                lastOutput = Clock::now();
+            } else {
                 last = true; // a failed read (or end of file) still raises its empty chunk
+            }
             m_outputs += chunk;
             if (ReceiveOutputs)
                 ReceiveOutputs(chunk);
-        } else if (!latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
+        } else if (m_ending ? !latestChildLives()
+                            : !latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
             // The end goes by image name, not by the own child's exit: any process of that
-            // name keeps the run polling. A child that wrote its last lines and ended
-            // between the query and the scan has left them in the pipe: ask once more, or
-            // they would be lost.
+            // name keeps the run polling, unless the run is being ended. A child that wrote
+            // its last lines and ended between the query and the scan has left them in the
+            // pipe: ask once more, or they would be lost.
             last = !bytesWaiting(readEnd);
+        }
+
+        if (!last && !m_ending && m_silenceLimit.count() > 0 && Clock::now() - lastOutput >= m_silenceLimit) {
+            m_stoppedResponding = true;
+            endRun(SIGTERM, kKillAfterSilence);
+        }
+        if (m_killAt && Clock::now() >= *m_killAt) {
+            m_killAt.reset();
+            reapChildren();
+            signalChild(SIGKILL);
         }
 
         m_pump.ProcessPending();
         if (last)
             break; // nothing is left to wait for
-        const bool childLives = std::find(m_unreaped.begin(), m_unreaped.end(), m_latestChild) != m_unreaped.end();
-        if (!childLives)
-            childEnded.reset();
+        const bool childLives = latestChildLives();
         // Once the child has ended, what it left in the pipe is taken without pausing; an
         // empty pipe then waits the full pause, as another process of the watched name may
         // keep the run alive.
-        const int wakeFd = childLives ? childEnded.get() : (bytesWaiting(readEnd) ? readEnd : -1);
-        timer.Wait(kPollMilliSeconds, wakeFd);
+        const int wakeFd = childLives ? m_childFd : (bytesWaiting(readEnd) ? readEnd : -1);
+        int pause = kPollMilliSeconds;
+        if (m_killAt) {
+            const auto due = std::chrono::ceil<std::chrono::milliseconds>(*m_killAt - Clock::now()).count();
+            pause = static_cast<int>(std::clamp<long long>(due, 0, kPollMilliSeconds));
+        }
+        timer.Wait(pause, wakeFd);
     } while (true);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -36,6 +38,20 @@ public:
     // so that whatever it wrote may stop short.
     bool EndedBySignal() const;
 
+    // Whether the latest run was ended because its child printed nothing for the silence
+    // limit.
+    bool StoppedResponding() const;
+
+    // A run whose child prints nothing for this long is ended as endRun(SIGTERM, 5 s) ends
+    // it. Zero, the default, lets a run stay silent for ever.
+    void setSilenceLimit(std::chrono::milliseconds limit);
+
+    // Ends the running command: `firstSignal` to this runner's own child only, SIGKILL after
+    // `killAfter` if it is still alive. The run then ends as usual once the child has ended
+    // and its output is read, CommandOver raised once, whatever else of the watched name
+    // runs. Nothing happens when no run is under way.
+    void endRun(int firstSignal, std::chrono::milliseconds killAfter);
+
     // A non-empty argument first replaces CommandLine. Runs the command to its end, raising
     // ReceiveOutputs once per read and CommandOver once per started run, and returns Outputs.
     std::string ExecuteCommand(const std::string& commandLine = {});
@@ -50,6 +66,8 @@ private:
     // Collects the status of every own child that has ended, without waiting.
     void reapChildren();
     bool latestChildRunsAs(const std::string& imageName);
+    bool latestChildLives() const;
+    void signalChild(int signal);
 
     EventPump& m_pump;
     MessageSink m_messages;
@@ -57,6 +75,14 @@ private:
     std::string m_outputs;
     int m_exitCode = -1;
     bool m_endedBySignal = false;
+    bool m_stoppedResponding = false;
+    std::chrono::milliseconds m_silenceLimit{0};
+    // While a run is under way: a pidfd of its own child, so a signal can never reach a
+    // process that took over the id of a child already reaped.
+    bool m_running = false;
+    int m_childFd = -1;
+    bool m_ending = false;
+    std::optional<std::chrono::steady_clock::time_point> m_killAt;
     pid_t m_latestChild = -1;
     std::string m_latestImageName;
     // Own children not reaped yet: a run may end (by image name) before its child does.

@@ -16,6 +16,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace brisquel {
@@ -205,7 +206,8 @@ TEST_F(DOSOutputsTest, AStartFailureShowsTheMessageRaisesNothingAndKeepsOutputs)
     }
     EXPECT_TRUE(events.empty());
     EXPECT_EQ(runner.Outputs(), "previous");
-    EXPECT_EQ(runner.ExitCode(), 4);
+    EXPECT_EQ(runner.ExitCode(), -1) << "a run that never started has no status";
+    EXPECT_FALSE(runner.EndedBySignal());
 }
 
 TEST_F(DOSOutputsTest, AnEmptyCommandLineIsRefused)
@@ -247,6 +249,121 @@ TEST_F(DOSOutputsTest, ExitCodeIsTheChildsStatusOrUnknown)
     EXPECT_EQ(runner.ExitCode(), -1) << "ended by a signal";
     EXPECT_TRUE(runner.EndedBySignal());
     EXPECT_EQ(overs, 2);
+}
+
+// endRun reaches the own child alone: another process of the watched name, which would keep
+// a plain run polling, is neither signalled nor waited for. A child that ignores the first
+// signal is killed once the grace time is over.
+struct EndRunCase
+{
+    const char* label;
+    std::vector<std::string> script;
+    int firstSignal;
+};
+
+void PrintTo(const EndRunCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
+class EndRunTest : public DOSOutputsTest, public testing::WithParamInterface<EndRunCase>
+{
+};
+
+TEST_P(EndRunTest, EndsTheOwnChildOnlyAndTheRunAsUsual)
+{
+    TempDir otherDir;
+    test::NamedProcess other(otherDir.path(), name, test::fakeConverterPath(), {"--script", "sleep", "60000"});
+    bool ended = false;
+    pump.onPending = [&] {
+        if (!ended && !chunks.empty()) {
+            ended = true;
+            runner.endRun(GetParam().firstSignal, std::chrono::milliseconds(300));
+        }
+    };
+    std::vector<std::string> actions = GetParam().script;
+    std::string line = QuoteArgument(conv) + " --script";
+    for (const std::string& action : actions)
+        line += " " + QuoteArgument(action);
+
+    const auto start = Clock::now();
+    runner.ExecuteCommand(line);
+
+    EXPECT_TRUE(ended);
+    EXPECT_LT(Clock::now() - start, std::chrono::seconds(30)) << "the run waited for its 60 s child";
+    EXPECT_EQ(overs, 1);
+    EXPECT_TRUE(runner.EndedBySignal());
+    EXPECT_FALSE(runner.StoppedResponding());
+    EXPECT_FALSE(other.hasExited()) << "a process that is not the runner's own child was ended";
+    for (const test::ChildInfo& child : test::liveChildren()) {
+        if (child.comm == name) {
+            EXPECT_EQ(child.pid, other.pid()) << "the run's own child outlived it";
+        }
+    }
+    // Nothing of the ended run lingers to be signalled later.
+    runner.endRun(SIGKILL, std::chrono::milliseconds(0));
+    EXPECT_FALSE(other.hasExited());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, EndRunTest,
+                         testing::Values(EndRunCase{"Term", {"out", "started", "sleep", "60000"}, SIGTERM},
+                                         EndRunCase{"TermIgnoredThenKill",
+                                                    {"ignore-term", "out", "started", "sleep", "60000"}, SIGTERM},
+                                         EndRunCase{"Kill", {"out", "started", "sleep", "60000"}, SIGKILL}),
+                         [](const testing::TestParamInfo<EndRunCase>& info) { return std::string(info.param.label); });
+
+TEST_F(DOSOutputsTest, EndRunWithNoRunDoesNothing)
+{
+    runner.endRun(SIGKILL, std::chrono::milliseconds(0));
+    EXPECT_EQ(runner.ExecuteCommand(script({"out", "x"})), "x");
+    EXPECT_EQ(runner.ExitCode(), 0);
+}
+
+// A child that prints nothing for the silence limit is ended; one that keeps printing, however
+// long it runs, is not.
+TEST_F(DOSOutputsTest, TheSilenceLimitEndsOnlyASilentChild)
+{
+    runner.setSilenceLimit(std::chrono::milliseconds(400));
+    std::vector<std::string> steady;
+    for (int i = 0; i < 12; ++i)
+        steady.insert(steady.end(), {"out", ".", "sleep", "100"});
+    std::string line = QuoteArgument(conv) + " --script";
+    for (const std::string& action : steady)
+        line += " " + QuoteArgument(action);
+    EXPECT_EQ(runner.ExecuteCommand(line), std::string(12, '.'));
+    EXPECT_FALSE(runner.StoppedResponding());
+    EXPECT_EQ(runner.ExitCode(), 0);
+
+    runner.ExecuteCommand(script({"out", "hello", "sleep", "60000"}));
+    EXPECT_TRUE(runner.StoppedResponding());
+    EXPECT_TRUE(runner.EndedBySignal());
+    EXPECT_EQ(runner.Outputs(), "hello");
+    EXPECT_EQ(overs, 2);
+}
+
+// However the program ends, even by SIGKILL, which it cannot catch, its converter ends with it.
+TEST_F(DOSOutputsTest, TheChildDoesNotOutliveTheProgram)
+{
+    const std::string line = script({"sleep", "60000"});
+    const pid_t program = fork();
+    if (program == 0) {
+        TestPump childPump;
+        DOSOutputs childRunner(childPump, {});
+        childRunner.ExecuteCommand(line);
+        _exit(0);
+    }
+    ASSERT_GT(program, 0);
+    const auto waitFor = [&](bool running) {
+        const auto deadline = Clock::now() + std::chrono::seconds(20);
+        while (IsProcessRunning(name) != running && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return IsProcessRunning(name) == running;
+    };
+    EXPECT_TRUE(waitFor(true)) << "the converter did not start";
+    kill(program, SIGKILL);
+    int status = 0;
+    waitpid(program, &status, 0);
+    EXPECT_TRUE(waitFor(false)) << "the converter outlived the program";
 }
 
 // The last pass handles messages too, but has nothing left to wait for.

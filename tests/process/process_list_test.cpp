@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <grp.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
@@ -65,7 +66,7 @@ TEST(IsProcessRunning, ComparesALongNameWhole)
     EXPECT_FALSE(IsProcessRunning(name.substr(0, name.size() - 4)));
 }
 
-// Ends conv.exe processes of anyone on the machine, as the program does.
+// Ends this user's conv.exe processes, as the program does.
 TEST(KillProcessByName, EndsEveryWholeNameMatchAndNothingElse)
 {
     TempDir dir;
@@ -146,6 +147,41 @@ TEST(KillProcessByName, SkipsAProcessItMayNotSignal)
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(privileged.hasExited());
+}
+
+// Another user's process of the watched name is none of this program's business: it neither
+// keeps a run alive nor gets signalled.
+TEST(ProcessList, AnotherUsersProcessIsNeitherSeenNorEnded)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root, to start a process under another user";
+    TempDir dir;
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all | std::filesystem::perms::others_exec
+                                                 | std::filesystem::perms::group_exec);
+    for (const std::string& name : {test::privateImageName(), test::privateImageName("-long-converter.exe")}) {
+        const std::string link = dir / name;
+        std::filesystem::create_symlink(kSleep, link);
+        const pid_t other = fork();
+        if (other == 0) {
+            if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+                _exit(1);
+            execl(link.c_str(), name.c_str(), "30", static_cast<char*>(nullptr));
+            _exit(1);
+        }
+        ASSERT_GT(other, 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (test::readFile("/proc/" + std::to_string(other) + "/comm") != name.substr(0, 15) + "\n"
+               && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+        EXPECT_FALSE(IsProcessRunning(name)) << name;
+        KillProcessByName(name);
+        int status = 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_EQ(waitpid(other, &status, WNOHANG), 0) << name << " was ended";
+        kill(other, SIGKILL);
+        waitpid(other, &status, 0);
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 //   sleep MS        sleep MS milliseconds
 //   touch PATH      create an empty file
 //   exit N          exit with status N
+//   ignore-term     ignore SIGTERM from here on
 //
 // Converter mode (anything else) acts like the converter on the command lines the program
 // builds: "-i IN" alone is a probe; "-i IN OUT" a first pass that writes OUT; with
@@ -20,7 +21,10 @@
 //   FAKE_CONV_ERROR     an error line printed, and no output written, by a conversion
 //   FAKE_CONV_ERROR_EXIT  exit status of a conversion that prints FAKE_CONV_ERROR (default 1)
 //   FAKE_CONV_FAIL_MATCH  FAKE_CONV_ERROR applies only to inputs whose path holds this text
+//   FAKE_CONV_HANG_MATCH  a run on an input whose path holds this text prints nothing and
+//                         waits for ever, as on an input that never answers
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -85,6 +89,8 @@ int runScript(const std::vector<std::string>& args)
             sleepMs(std::atol(next().c_str()));
         } else if (action == "touch") {
             std::ofstream(next()).flush();
+        } else if (action == "ignore-term") {
+            std::signal(SIGTERM, SIG_IGN);
         } else if (action == "exit") {
             return std::atoi(next().c_str());
         }
@@ -124,6 +130,11 @@ int runConverter(const std::vector<std::string>& args)
             output = args[i];
     }
 
+    const char* hang = std::getenv("FAKE_CONV_HANG_MATCH");
+    if (hang && input.find(hang) != std::string::npos) {
+        for (;;)
+            pause();
+    }
     const std::string duration = env("FAKE_CONV_DURATION", "00:01:05.00");
     writeAll(2, "Input #0, mp3, from '" + input + "':\n");
     if (duration != "none")
