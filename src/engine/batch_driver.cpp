@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,7 @@ namespace brisquel {
 namespace {
 
 constexpr const char* ConverterImage = "conv.exe";
+constexpr std::chrono::milliseconds StopGrace{5000};
 
 // One level only: a folder whose parent is missing is passed over, as is one that exists.
 void makeFolder(const std::string& path, mode_t mode)
@@ -88,11 +90,14 @@ void BatchDriver::requestStop()
         endCurrentRun();
 }
 
+// SIGINT lets the converter close the output it is writing; one that does not end soon
+// after is killed.
 void BatchDriver::endCurrentRun()
 {
     if (!m_current || m_runEnded)
         return;
     m_runEnded = true;
+    m_current->endRun(SIGINT, StopGrace);
 }
 
 void BatchDriver::showMessage(const std::string& text)
@@ -134,11 +139,11 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
     WatchedImageName = ConverterImage;
     m_runOver = false;
     m_runEnded = false;
+    // A stop that came between two runs starts no further one.
+    if (m_stopRequested)
+        return false;
     runner.setCommandLine(commandLine);
     m_current = &runner;
-    // A stop that came between two runs ends this one as soon as it has started.
-    if (m_stopRequested && m_messageDepth == 0)
-        endCurrentRun();
     runner.ExecuteCommand();
     m_current = nullptr;
     return m_runOver;

@@ -78,13 +78,17 @@ std::optional<BatchEstimate> BatchProgress::estimate(std::uintmax_t pendingBytes
         knownMedia += m_currentDuration;
         knownBytes += static_cast<double>(m_currentBytes);
     }
-    double pendingMedia = 0;
-    if (pendingBytes > 0) {
+    // Files whose duration is not known yet, the current one before its probe included.
+    std::uintmax_t unprobedBytes = pendingBytes;
+    if (m_currentDuration == 0)
+        unprobedBytes += m_currentBytes;
+    double unprobedMedia = 0;
+    if (unprobedBytes > 0) {
         if (knownBytes <= 0)
             return std::nullopt;
-        pendingMedia = static_cast<double>(pendingBytes) * knownMedia / knownBytes;
+        unprobedMedia = static_cast<double>(unprobedBytes) * knownMedia / knownBytes;
     }
-    const double remaining = std::max(0, m_currentDuration - m_currentPosition) + pendingMedia;
+    const double remaining = std::max(0, m_currentDuration - m_currentPosition) + unprobedMedia;
     return BatchEstimate{remaining * wall / processed, processed / (processed + remaining)};
 }
 
