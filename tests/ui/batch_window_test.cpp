@@ -2,6 +2,7 @@
 // finds in the output folder, and closing the window while a converter runs.
 #include "main_window_fixture.h"
 
+#include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
 #include "ui/web_address.h"
 
@@ -171,6 +172,80 @@ TEST_F(BatchWindowTest, ClosingDuringAConversionEndsTheConverterAndTheScratchFil
     EXPECT_FALSE(fs::exists(scratch + "/tmp.wav"));
     EXPECT_FALSE(fs::exists(scratch + "/tmpfile1.mp3"));
 }
+
+// STOP during a real conversion, by a click on the start image or by Esc: the converter
+// ends, its segments go, the file stays queued and the end steps do not run.
+class StopWindowTest : public BatchWindowTest, public testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(StopWindowTest, StopsTheConversionAndKeepsTheFile)
+{
+    const bool byEscape = GetParam();
+    const std::string tone = makeTone(1800);
+    auto w = start(test::binFolder());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    addFile(*w, tone);
+    auto* image = control<QLabel>(*w, "imgConvert");
+    auto* status = control<QLabel>(*w, "lblStatus");
+
+    bool stopped = false;
+    bool stopShown = false;
+    bool hoverLit = false;
+    QString statusWhileRunning;
+    QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        if (!caption.endsWith('%') || stopped)
+            return;
+        stopped = true;
+        stopShown = image->isEnabled() && image->toolTip() == "Stop the conversion (Esc)"
+                    && image->accessibleName() == "Stop conversion" && !image->pixmap().isNull();
+        // Off the point of the start click, so that the pointer moves.
+        moveTo(*w, layout::Convert.center() + QPoint(10, 5));
+        hoverLit = static_cast<HotImage*>(image)->isLit();
+        statusWhileRunning = status->text();
+        if (byEscape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        else
+            click(*w, layout::Convert.center());
+    });
+    click(*w, layout::Convert.center());
+    for (int i = 0; i < 3000 && control<QLabel>(*w, "lblPB")->text() != "Stopped." && desktop.openedUrls.empty(); ++i)
+        QTest::qWait(100);
+
+    ASSERT_TRUE(stopped);
+    EXPECT_EQ(control<QLabel>(*w, "lblPB")->text(), "Stopped.");
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(hoverLit) << "STOP lights up under the pointer";
+    EXPECT_TRUE(statusWhileRunning.startsWith(QStringLiteral("File 1 of 1 \u00B7 "))) << statusWhileRunning.toStdString();
+    EXPECT_TRUE(test::converterProcessesOn(tone).empty());
+    EXPECT_TRUE(filesIn(output).empty());
+    EXPECT_EQ(control<QTreeWidget>(*w, "LV")->topLevelItemCount(), 1);
+    EXPECT_TRUE(desktop.openedUrls.empty());
+    EXPECT_TRUE(desktop.sounds.empty());
+    EXPECT_TRUE(toolbarEnabled(*w));
+    EXPECT_EQ(w->progressWidth(), 0);
+    EXPECT_TRUE(image->pixmap().isNull() || static_cast<HotImage*>(image)->isLit()) << "START NOW! is back";
+    EXPECT_NE(image->accessibleName(), "Stop conversion");
+
+    // The status line's end text links to the report, which names the stopped file.
+    const std::string report = reports + "/last-batch.txt";
+    EXPECT_NE(test::readFile(report).find("stopped     tone.wav\n"), std::string::npos);
+    EXPECT_TRUE(status->text().contains(QStringLiteral("0 converted, stopped in "))) << status->text().toStdString();
+    emit status->linkActivated(QStringLiteral("report"));
+    ASSERT_EQ(desktop.openedUrls.size(), 1u);
+    EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(report)));
+
+    // A change of the list takes the end text away.
+    QTreeWidget* list = control<QTreeWidget>(*w, "LV");
+    w->queue().removeAt(0);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_TRUE(status->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StopWindowTest, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "ByEscape" : "ByClick");
+                         });
 
 } // namespace
 } // namespace brisquel
