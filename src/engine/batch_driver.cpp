@@ -8,6 +8,7 @@
 #include "engine/progress.h"
 #include "engine/segment_files.h"
 #include "engine/split_length.h"
+#include "input/file_kind.h"
 #include "input/get_file.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
@@ -23,7 +24,10 @@ namespace brisquel {
 namespace {
 
 constexpr const char* ConverterImage = "conv.exe";
+// SIGINT lets the converter close the output it is writing; one that has not ended this
+// long after is killed.
 constexpr std::chrono::milliseconds StopGrace{5000};
+constexpr const char* NotStartedReason = "the converter could not be started";
 
 // One level only: a folder whose parent is missing is passed over, as is one that exists.
 void makeFolder(const std::string& path, mode_t mode)
@@ -42,9 +46,36 @@ void makeScratchFolder(const std::string& path)
     makeFolder(path, 0700);
 }
 
+// The time a converter that is asked to stop (the program is ending) has to finish.
+constexpr std::chrono::seconds AbandonKillAfter{2};
+
+constexpr const char* NotRegularReason = "not a regular file";
+constexpr const char* SilentReason = "the converter stopped responding";
+constexpr const char* KilledReason = "the converter was ended before it finished";
+constexpr const char* LostStatusReason = "the converter's exit status was lost";
+constexpr const char* PartialRemoved = " (partial output removed)";
+
+using FolderIdentity = std::pair<unsigned long long, unsigned long long>;
+
+// A folder named in two ways (a link, "a/./b", a trailing separator) is the same folder.
+std::optional<FolderIdentity> folderIdentity(const std::string& folder)
+{
+    struct stat info {};
+    if (stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        return std::nullopt;
+    return FolderIdentity{info.st_dev, info.st_ino};
+}
+
+std::string folderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind(PathSeparator);
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
 } // namespace
 
-BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages, BatchProgress::Clock clock)
+BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
+                         std::chrono::milliseconds silenceLimit, BatchProgress::Clock clock)
     : m_host(host)
     , m_pump(pump)
     , objDOS(pump, [this](const std::string& text) { showMessage(text); })
@@ -53,6 +84,8 @@ BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSi
     , m_messages(std::move(messages))
     , m_progress(clock ? std::move(clock) : BatchProgress::Clock([] { return std::chrono::steady_clock::now(); }))
 {
+    for (DOSOutputs* runner : {&objDOS, &objDuration, &objSox})
+        runner->setSilenceLimit(silenceLimit);
     objDOS.ReceiveOutputs = [this](const std::string& chunk) { onConversionOutput(chunk); };
     objDOS.CommandOver = [this] {
         m_runOver = true;
@@ -73,7 +106,25 @@ void BatchDriver::StartConversion()
         m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file", {});
         return;
     }
-    m_active = true;
+    // A list left with no choice (a setup.ini holding -1) would give every file a broken
+    // command line.
+    const int formatIndex = m_host.formatIndex();
+    // As in the command line, a position outside the list counts as MP3.
+    const auto format = formatIndex >= 0 && formatIndex < OutputFormatCount ? static_cast<OutputFormat>(formatIndex)
+                                                                            : OutputFormat::Mp3;
+    const bool usesRateAndChannels = format == OutputFormat::Mp3 || format == OutputFormat::Mpg;
+    const char* missing = nullptr;
+    if ((usesRateAndChannels || format == OutputFormat::Aac) && m_host.bitrateText().empty())
+        missing = "Please choose a bitrate";
+    else if (usesRateAndChannels && m_host.rateText().empty())
+        missing = "Please choose a sample rate";
+    else if (usesRateAndChannels && m_host.channelIndex() < 0)
+        missing = "Please choose a channel";
+    if (missing) {
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", missing, {});
+        return;
+    }
+    m_batchActive = true;
     m_stopRequested = false;
     m_host.setToolbarEnabled(false);
     m_host.setConvertStop(true);
@@ -82,7 +133,7 @@ void BatchDriver::StartConversion()
 
 void BatchDriver::requestStop()
 {
-    if (!m_active || m_finishing || m_stopRequested)
+    if (!m_batchActive || m_finishing || m_stopRequested)
         return;
     m_stopRequested = true;
     // The box's owner is still waiting on it; the run ends once it is closed.
@@ -90,14 +141,12 @@ void BatchDriver::requestStop()
         endCurrentRun();
 }
 
-// SIGINT lets the converter close the output it is writing; one that does not end soon
-// after is killed.
 void BatchDriver::endCurrentRun()
 {
-    if (!m_current || m_runEnded)
+    if (!m_active || m_runEnded)
         return;
     m_runEnded = true;
-    m_current->endRun(SIGINT, StopGrace);
+    m_active->endRun(SIGINT, StopGrace);
 }
 
 void BatchDriver::showMessage(const std::string& text)
@@ -119,9 +168,26 @@ void BatchDriver::onStartTimerTick()
         return;
     m_pump.ProcessPending();
     m_running = true;
-    RunBatch();
+    m_abandoned = false;
+    try {
+        RunBatch();
+    } catch (...) {
+        // The window must not stay locked behind a batch that is no longer running.
+        m_running = false;
+        m_active = nullptr;
+        stopBatch();
+        m_batchActive = false;
+        throw;
+    }
     m_running = false;
-    m_active = false;
+    m_batchActive = false;
+}
+
+void BatchDriver::abandonBatch()
+{
+    m_abandoned = true;
+    if (m_active)
+        m_active->endRun(SIGTERM, AbandonKillAfter);
 }
 
 void BatchDriver::onAnimationTimerTick()
@@ -143,9 +209,14 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
     if (m_stopRequested)
         return false;
     runner.setCommandLine(commandLine);
-    m_current = &runner;
+    m_active = &runner;
+    // Whatever ends the run, it is no longer the one to end.
+    struct Inactive
+    {
+        DOSOutputs*& active;
+        ~Inactive() { active = nullptr; }
+    } inactive{m_active};
     runner.ExecuteCommand();
-    m_current = nullptr;
     return m_runOver;
 }
 
@@ -155,7 +226,8 @@ std::uintmax_t BatchDriver::fileSize(const std::string& path)
     if (known != m_sizes.end())
         return known->second;
     struct stat info {};
-    const std::uintmax_t size = stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) ? static_cast<std::uintmax_t>(info.st_size) : 0;
+    const bool regular = stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    const std::uintmax_t size = regular ? static_cast<std::uintmax_t>(info.st_size) : 0;
     m_sizes.emplace(path, size);
     return size;
 }
@@ -199,6 +271,7 @@ BatchSettings BatchDriver::currentSettings() const
 void BatchDriver::RunBatch()
 {
     m_splitSeconds = 0;
+    m_written.clear();
     m_filesDone = 0;
     m_finishing = false;
     m_sizes.clear();
@@ -209,12 +282,13 @@ void BatchDriver::RunBatch()
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
-    while (m_host.queueCount() > 0) {
+    while (m_host.queueCount() > 0 && !m_abandoned) {
         if (m_stopRequested) {
             stopBatch(FileResult::NotStarted);
             return;
         }
         const std::string input = m_host.queuePath(0);
+        const std::string source = m_host.queueSourcePath(0);
         m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
         const std::string folder = OutputFolder(m_host.outputFolderText());
         m_host.setProgressCaption("Preparing Files...");
@@ -224,29 +298,53 @@ void BatchDriver::RunBatch()
         KillProcessByName(ConverterImage);
         unlink(scratchWav().c_str());
 
+        // Known bad before the converter sees it: a copy that could not be made would be
+        // converted empty; a FIFO or device (put in place of a file since it was queued)
+        // would hold the converter for ever.
+        if (const std::string failure = m_host.queueIntakeFailure(0); !failure.empty()) {
+            failFile(source, failure);
+            continue;
+        }
+        if (IsSpecialFile(input)) {
+            failFile(source, NotRegularReason);
+            continue;
+        }
+
         const std::string program = m_host.programFolder();
         bool started;
+        DOSOutputs* last = nullptr;
         if (IsFlacInput(input)) {
+            last = &objSox;
             started = run(objSox, FirstPassCommandLine(program, input, scratchWav()));
-            if (started && !m_stopRequested) {
+            if (started && !objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
                 KillProcessByName(ConverterImage);
+                last = &objDuration;
                 started = run(objDuration, ScratchProbeCommandLine(program, scratchWav()));
             }
         } else {
             KillProcessByName(ConverterImage);
+            last = &objDuration;
             started = run(objDuration, ProbeCommandLine(program, input));
         }
+        if (m_abandoned)
+            break;
         if (m_stopRequested) {
             stopBatch(FileResult::Stopped);
             return;
         }
         if (!started) {
-            stopBatch(FileResult::NotStarted, "the converter could not be started");
+            stopBatch(FileResult::NotStarted, NotStartedReason);
             return;
+        }
+        if (last->StoppedResponding()) {
+            failFile(source, SilentReason);
+            continue;
         }
         m_progress.setDuration(TotalSeconds);
         refreshStatus();
 
+        const std::string extension = OutputExtension(m_host.formatIndex());
+        const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder));
         ConversionSettings settings;
         settings.programFolder = program;
         settings.input = input;
@@ -256,51 +354,112 @@ void BatchDriver::RunBatch()
         settings.rateText = m_host.rateText();
         settings.channelIndex = m_host.channelIndex();
         settings.splitSeconds = m_splitSeconds;
+        settings.outputBaseName = baseName;
         const std::string command = ConversionCommandLine(settings);
         m_host.setAnimationTimer(false);
 
         // Segments left from an earlier run must not pass for this run's output.
-        const std::string baseName = GetBaseName(input);
-        const std::string extension = OutputExtension(settings.formatIndex);
-        const SegmentFiles before = ListSegmentFiles(folder, baseName, extension);
+        const std::optional<SegmentFiles> before = TryListSegmentFiles(folder, baseName, extension);
         m_headRemoved = false;
         const bool converted = run(objDOS, command);
-        const std::vector<std::string> written = WrittenSegments(before, ListSegmentFiles(folder, baseName, extension));
-        if (m_stopRequested && !m_headRemoved) {
+        if (m_stopRequested && !m_headRemoved && !m_abandoned) {
             // The file was not converted, so nothing of it may stay behind.
-            for (const std::string& name : written)
-                unlink((folder + name).c_str());
+            const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
+            if (before && after) {
+                for (const std::string& name : SegmentsWrittenSince(*before, *after))
+                    unlink((folder + name).c_str());
+            }
             stopBatch(FileResult::Stopped);
             return;
         }
         if (!converted) {
-            stopBatch(FileResult::NotStarted, "the converter could not be started");
+            stopBatch(FileResult::NotStarted, NotStartedReason);
             return;
         }
-        const int exitCode = objDOS.ExitCode();
-        // A converter that was killed, or that could not finish its output (a full disk),
-        // has left at most part of the file converted, whatever segments it wrote.
-        const std::string writeError = OutputWriteError(objDOS.Outputs());
-        FileOutcome file{input, FileResult::Failed, {}, written};
-        if (objDOS.EndedBySignal())
-            file.reason = "the converter was ended before it finished";
-        else if (!writeError.empty())
-            file.reason = writeError;
-        else if ((exitCode != 0 && exitCode != -1) || written.empty())
-            file.reason = ConverterErrorLine(objDOS.Outputs());
-        else
-            file.result = FileResult::Converted;
-        m_outcome.files.push_back(std::move(file));
-        ++m_filesDone;
-        m_progress.finishFile();
+        judgeConversion(source, folder, baseName, extension, before);
 
         m_pump.ProcessPending();
     }
-    if (m_stopRequested) {
-        stopBatch(FileResult::NotStarted);
+    if (m_abandoned) {
+        unlink(scratchWav().c_str());
+        TotalSeconds = 0;
         return;
     }
     finishBatch();
+}
+
+std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder) const
+{
+    std::vector<std::string> names;
+    const auto identity = folderIdentity(folder);
+    if (!identity)
+        return names;
+    if (const auto written = m_written.find(*identity); written != m_written.end())
+        names = written->second;
+    // The file being converted and every one still waiting; a queued copy's original too.
+    for (int i = 0; i < m_host.queueCount(); ++i) {
+        for (const std::string& path : {m_host.queuePath(i), m_host.queueSourcePath(i)}) {
+            if (folderIdentity(folderOf(path)) == identity)
+                names.push_back(GetFileName(path));
+        }
+    }
+    return names;
+}
+
+void BatchDriver::judgeConversion(const std::string& source, const std::string& folder, const std::string& baseName,
+                                  const std::string& extension, const std::optional<SegmentFiles>& before)
+{
+    const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
+    const std::vector<std::string> written =
+        before && after ? SegmentsWrittenSince(*before, *after) : std::vector<std::string>{};
+    const int exitCode = objDOS.ExitCode();
+    // A converter that was killed, or that could not finish its output (a full disk),
+    // has left at most part of the file converted, whatever segments it wrote. A folder
+    // that can be written but not listed hides what was written: the exit status decides.
+    const std::string writeError = OutputWriteError(objDOS.Outputs());
+    std::string reason;
+    if (objDOS.StoppedResponding())
+        reason = SilentReason;
+    else if (objDOS.EndedBySignal())
+        reason = KilledReason;
+    else if (!writeError.empty())
+        reason = writeError;
+    else if (exitCode == -1)
+        reason = LostStatusReason;
+    else if (exitCode != 0 || (before && after && written.empty()))
+        reason = ConverterErrorLine(objDOS.Outputs());
+
+    if (reason.empty()) {
+        if (const auto identity = folderIdentity(folder)) {
+            std::vector<std::string>& names = m_written[*identity];
+            names.insert(names.end(), written.begin(), written.end());
+        }
+        fileJudged({source, FileResult::Converted, {}, written});
+        return;
+    }
+    // What is left of a failed run looks like a result and is not one.
+    bool removed = false;
+    for (const std::string& name : written)
+        removed = unlink((folder + name).c_str()) == 0 || removed;
+    if (m_abandoned)
+        return;
+    if (removed)
+        reason = (reason.empty() ? std::string("the conversion failed") : reason) + PartialRemoved;
+    fileJudged({source, FileResult::Failed, reason, {}});
+}
+
+void BatchDriver::fileJudged(FileOutcome file)
+{
+    m_outcome.files.push_back(std::move(file));
+    ++m_filesDone;
+    m_progress.finishFile();
+}
+
+void BatchDriver::failFile(const std::string& source, const std::string& reason)
+{
+    m_host.setAnimationTimer(false);
+    fileJudged({source, FileResult::Failed, reason, {}});
+    finishFile();
 }
 
 void BatchDriver::finishFile()
@@ -335,9 +494,9 @@ void BatchDriver::stopBatch(FileResult headResult, const std::string& reason)
     m_outcome.stopped = m_stopRequested;
     for (int i = 0, count = m_host.queueCount(); i < count; ++i) {
         if (i == 0)
-            m_outcome.files.push_back({m_host.queuePath(0), headResult, reason, {}});
+            m_outcome.files.push_back({m_host.queueSourcePath(0), headResult, reason, {}});
         else
-            m_outcome.files.push_back({m_host.queuePath(i), FileResult::NotStarted, {}, {}});
+            m_outcome.files.push_back({m_host.queueSourcePath(i), FileResult::NotStarted, {}, {}});
     }
     unlink(scratchWav().c_str());
     TotalSeconds = 0;
@@ -354,8 +513,7 @@ void BatchDriver::endBatch()
     m_outcome.ended = std::chrono::system_clock::now();
     m_outcome.duration = m_progress.elapsed();
     const std::string report = BatchReportText(m_outcome);
-    const std::string reportFile = m_host.reportFile();
-    if (!reportFile.empty())
+    if (const std::string reportFile = m_host.reportFile(); !reportFile.empty())
         WriteBatchReport(reportFile, report);
     m_host.batchEnded(m_outcome);
     std::vector<FailedFile> failed;

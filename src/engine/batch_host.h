@@ -21,6 +21,15 @@ public:
     virtual std::string queuePath(int index) const = 0;
     // Removes the front entry: its path and its row.
     virtual void removeQueueHead() = 0;
+    // The file the user queued as the entry's report names it: the queue path, or the
+    // original of a temporary copy.
+    virtual std::string queueSourcePath(int index) const { return queuePath(index); }
+    // Why the entry cannot be converted, known since it was queued; empty when nothing is.
+    virtual std::string queueIntakeFailure(int index) const
+    {
+        (void)index;
+        return {};
+    }
 
     // The output settings as their controls show them.
     virtual int formatIndex() const = 0;          // cmbOF position

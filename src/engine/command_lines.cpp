@@ -102,7 +102,7 @@ std::string ScratchProbeCommandLine(const std::string& programFolder, const std:
 
 std::string ConversionCommandLine(const ConversionSettings& settings)
 {
-    const std::string output = patternLiteral(settings.outputFolder + GetBaseName(settings.input)) + "%05d"
+    const std::string output = patternLiteral(settings.outputFolder + settings.outputBaseName.value_or(GetBaseName(settings.input))) + "%05d"
         + OutputExtension(settings.formatIndex);
     return ProbeCommandLine(settings.programFolder, settings.input) + SegmentOption(settings.splitSeconds)
         + formatOptions(settings) + QuoteArgumentAlways(output);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,9 @@ struct ConversionSettings
     std::string rateText;      // Hz
     int channelIndex = 1;      // 0 mono, 1 stereo
     int splitSeconds = 30;
+    // The base name the segments are written under when it is not the input's own (two
+    // inputs of one batch would write the same names).
+    std::optional<std::string> outputBaseName;
 };
 
 // The output folder text with the separator appended when it does not end with one.

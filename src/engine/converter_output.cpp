@@ -58,6 +58,8 @@ std::optional<int> ReadTimeValue(std::string_view collected)
 
 namespace {
 
+constexpr std::string_view ClosingLine = "Conversion failed!";
+
 std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -114,7 +116,9 @@ std::string ConverterErrorLine(std::string_view outputs)
             end = outputs.size();
         const std::string_view line = trimmed(outputs.substr(start, end - start));
         start = end + 1;
-        if (line.empty() || line == "Conversion failed!")
+        // The closing line says only that something failed, also under a component's tag.
+        const auto message = componentMessage(line);
+        if (line.empty() || line == ClosingLine || (message && *message == ClosingLine))
             continue;
         if (isProgressLine(line))
             afterProgress = lines.size();

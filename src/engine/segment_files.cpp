@@ -1,13 +1,12 @@
 #include "engine/segment_files.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 
 namespace brisquel {
 
-namespace {
-
-bool isSegmentName(const std::string& name, const std::string& baseName, const std::string& extension)
+bool IsSegmentName(const std::string& name, const std::string& baseName, const std::string& extension)
 {
     if (name.size() != baseName.size() + 5 + extension.size() || !name.starts_with(baseName)
         || !name.ends_with(extension))
@@ -19,18 +18,17 @@ bool isSegmentName(const std::string& name, const std::string& baseName, const s
     return true;
 }
 
-} // namespace
-
-SegmentFiles ListSegmentFiles(const std::string& folder, const std::string& baseName, const std::string& extension)
+std::optional<SegmentFiles> TryListSegmentFiles(const std::string& folder, const std::string& baseName,
+                                                const std::string& extension)
 {
-    SegmentFiles files;
     DIR* dir = opendir(folder.c_str());
     if (!dir)
-        return files;
+        return std::nullopt;
+    SegmentFiles files;
     while (const dirent* entry = readdir(dir)) {
         const std::string name = entry->d_name;
         struct stat info {};
-        if (!isSegmentName(name, baseName, extension) || stat((folder + "/" + name).c_str(), &info) != 0
+        if (!IsSegmentName(name, baseName, extension) || stat((folder + "/" + name).c_str(), &info) != 0
             || !S_ISREG(info.st_mode))
             continue;
         files[name] = info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec;
@@ -39,7 +37,12 @@ SegmentFiles ListSegmentFiles(const std::string& folder, const std::string& base
     return files;
 }
 
-std::vector<std::string> WrittenSegments(const SegmentFiles& before, const SegmentFiles& after)
+SegmentFiles ListSegmentFiles(const std::string& folder, const std::string& baseName, const std::string& extension)
+{
+    return TryListSegmentFiles(folder, baseName, extension).value_or(SegmentFiles{});
+}
+
+std::vector<std::string> SegmentsWrittenSince(const SegmentFiles& before, const SegmentFiles& after)
 {
     std::vector<std::string> written;
     for (const auto& [name, modified] : after) {
@@ -52,7 +55,24 @@ std::vector<std::string> WrittenSegments(const SegmentFiles& before, const Segme
 
 bool SegmentWritten(const SegmentFiles& before, const SegmentFiles& after)
 {
-    return !WrittenSegments(before, after).empty();
+    return !SegmentsWrittenSince(before, after).empty();
+}
+
+std::string UniqueOutputBaseName(const std::string& baseName, const std::string& extension,
+                                 const std::vector<std::string>& taken)
+{
+    const auto free = [&](const std::string& candidate) {
+        return std::none_of(taken.begin(), taken.end(),
+                            [&](const std::string& name) { return IsSegmentName(name, candidate, extension); });
+    };
+    if (free(baseName))
+        return baseName;
+    // More candidates than taken names cannot all be blocked.
+    for (std::size_t n = 2;; ++n) {
+        const std::string candidate = baseName + " (" + std::to_string(n) + ")";
+        if (free(candidate))
+            return candidate;
+    }
 }
 
 } // namespace brisquel

@@ -14,6 +14,11 @@ struct QueueEntry
     std::string path;    // queue path (what lstFile holds)
     std::string display; // "FileName" column
     std::string format;  // "Format" column
+    // The file the user queued, when `path` is a temporary copy of it; empty otherwise.
+    std::string source = {};
+    // Why the entry cannot be converted, known since it was queued (its temporary copy
+    // failed); empty when nothing is known against it.
+    std::string intakeFailure = {};
 };
 
 // The conversion queue: one ordered list, so row n and path n stay paired by construction.

@@ -15,7 +15,12 @@ QueueEntry addFileEntry(const std::string& path, const IntakeContext& context)
 
 QueueEntry overlayDropEntry(const std::string& path, const IntakeContext& context)
 {
-    return {queuePath(path, context), displayText(path, context.codePage), formatTag(path)};
+    std::string failure;
+    QueueEntry entry{queuePath(path, context, &failure), displayText(path, context.codePage), formatTag(path)};
+    if (entry.path != path)
+        entry.source = path;
+    entry.intakeFailure = std::move(failure);
+    return entry;
 }
 
 QueueEntry plainDropEntry(const std::string& path)

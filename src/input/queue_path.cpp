@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -59,14 +60,18 @@ std::string safeBaseName(std::string_view path, const CodePage& codePage, const 
     return trimSpaces(cut).empty() ? dateTimeName(now) : std::string(cut);
 }
 
-std::string queuePath(const std::string& path, const IntakeContext& context)
+std::string queuePath(const std::string& path, const IntakeContext& context, std::string* copyFailure)
 {
     if (FileExists(path, context.codePage))
         return path;
     const std::string base = safeBaseName(path, context.codePage, context.localTime());
     createScratchFolder(context.scratchFolder);
 
+    int failure = 0;
+    errno = 0;
     const int source = openRegularFile(path);
+    if (source < 0)
+        failure = errno != 0 ? errno : EINVAL;
     std::string target;
     for (int n = 1; n <= MaxCopyNumber; ++n) {
         target = context.scratchFolder + PathSeparator + copyName(base, n);
@@ -75,8 +80,13 @@ std::string queuePath(const std::string& path, const IntakeContext& context)
         const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST)
             continue;
+        if (fd < 0 && failure == 0)
+            failure = errno;
         if (fd >= 0) {
-            if (source < 0 || !copyAll(source, fd)) {
+            errno = 0;
+            if (source >= 0 && !copyAll(source, fd))
+                failure = errno != 0 ? errno : ENOSPC;
+            if (failure != 0) {
                 const int truncated = ::ftruncate(fd, 0);
                 static_cast<void>(truncated);
             }
@@ -86,7 +96,16 @@ std::string queuePath(const std::string& path, const IntakeContext& context)
     }
     if (source >= 0)
         ::close(source);
+    if (copyFailure)
+        *copyFailure = failure == 0 ? std::string() : CopyFailureText(failure);
     return target;
+}
+
+std::string CopyFailureText(int error)
+{
+    // A FIFO, socket or device where a file was expected is refused before any read.
+    const std::string why = error == EINVAL ? std::string("not a regular file") : std::string(std::strerror(error));
+    return "could not copy to the scratch folder: " + why;
 }
 
 } // namespace brisquel

@@ -26,7 +26,12 @@ std::string safeBaseName(std::string_view path, const CodePage& codePage, const 
 // FileExists accepts it; otherwise a copy in the scratch folder named safe base name +
 // ".tmp", or + " (2).tmp", " (3).tmp", ... when that name is taken, so two entries never
 // share one copy. The copy's path is returned even when the copy failed; the file under it
-// is then empty, so the conversion of that entry finds nothing to convert.
-std::string queuePath(const std::string& path, const IntakeContext& context);
+// is then empty; `copyFailure`, when given, then receives why ("could not copy to the scratch
+// folder: No space left on device"), so the entry's turn can say so instead of converting an
+// empty copy. It is emptied when the copy was made or none was needed.
+std::string queuePath(const std::string& path, const IntakeContext& context, std::string* copyFailure = nullptr);
+
+// The reason given for an entry whose temporary copy failed with `error` (an errno value).
+std::string CopyFailureText(int error);
 
 } // namespace brisquel

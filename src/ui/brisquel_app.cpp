@@ -1,5 +1,6 @@
 #include "ui/brisquel_app.h"
 
+#include "platform/termination_signals.h"
 #include "ui/frm_main.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ bool BrisquelApp::start()
         if (onUnloaded)
             onUnloaded(busy);
     });
+    m_signals = std::make_unique<TerminationSignals>();
+    QObject::connect(m_signals.get(), &TerminationSignals::received, m_window.get(), &QWidget::close);
     m_window->load();
     m_window->show();
     return true;

@@ -7,10 +7,12 @@
 
 namespace brisquel {
 
+class TerminationSignals;
 class frmMain;
 
 // One run of the program: the single-instance check, then the main window, loaded and
-// shown at its parked place.
+// shown at its parked place. SIGTERM, SIGINT and SIGHUP close the window as the close box
+// does.
 class BrisquelApp
 {
 public:
@@ -31,6 +33,7 @@ private:
     MainWindowContext m_context;
     SingleInstance m_instance;
     std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<TerminationSignals> m_signals;
 };
 
 } // namespace brisquel

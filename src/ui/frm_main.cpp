@@ -4,13 +4,13 @@
 #include "engine/batch_progress.h"
 #include "input/code_page.h"
 #include "input/delete_folder_tree.h"
+#include "input/file_kind.h"
 #include "input/file_search.h"
 #include "input/intake_entry.h"
 #include "input/remove_all.h"
 #include "input/scratch_folder.h"
 #include "platform/desktop.h"
 #include "platform/make_window_layered.h"
-#include "process/process_list.h"
 #include "settings/common_dlgs_w.h"
 #include "settings/frm_options.h"
 #include "settings/open_file_dialog.h"
@@ -59,6 +59,7 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr QRgb KeyColour = 0xFF00FF;
 constexpr int ScratchDeleteLimitMs = 2000;
+constexpr int CloseWaitLimitMs = 10000;
 // The window definition stores "Drag && Drop Files Here", where "&&" shows one ampersand;
 // a QLabel shows its text as it is.
 constexpr char DropHintCaption[] = "Drag & Drop Files Here";
@@ -270,10 +271,18 @@ void frmMain::load()
     m_objDialog = std::make_unique<CommonDlgsW>(m_desktop);
     m_pump.ProcessPending();
     setProgressWidth(0);
-    m_driver = std::make_unique<BatchDriver>(*this, m_pump, [this](const std::string& text) {
-        m_desktop.showMessage(this, Desktop::Icon::Critical, windowTitle(), QString::fromStdString(text));
+    m_driver = std::make_unique<BatchDriver>(
+        *this, m_pump,
+        [this](const std::string& text) {
+            m_desktop.showMessage(this, Desktop::Icon::Critical, windowTitle(), QString::fromStdString(text));
+        },
+        m_context.converterSilenceLimit);
+    connect(m_timer1, &QTimer::timeout, this, [this] {
+        m_driver->onStartTimerTick();
+        // A close that came during the batch waited for it to unwind.
+        if (m_closePending)
+            close();
     });
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_driver->onStartTimerTick(); });
     connect(m_timer2, &QTimer::timeout, this, [this] { m_driver->onAnimationTimerTick(); });
     m_panel->setDefaults();
     m_lblWeb->setStyleSheet(QStringLiteral("color: rgb(48, 70, 84); background: transparent;"));
@@ -315,14 +324,30 @@ void frmMain::SaveSettingsAndExit()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    const bool running = m_driver && m_driver->isRunning();
-    // A converter that still runs would hold the scratch files open and outlive the window.
-    if (running)
-        KillProcessByName(WatchedImageName);
+    if (m_driver && m_driver->isRunning()) {
+        // The batch unwinds first: its converter (this program's own child, nobody else's)
+        // is ended and its partial output removed; the window closes once the batch has
+        // returned. Should it not return (a dialog of its own still open), the program ends
+        // anyway.
+        event->ignore();
+        hide();
+        if (!m_closePending) {
+            m_closePending = true;
+            QTimer::singleShot(CloseWaitLimitMs, this, [this] {
+                if (!m_closePending)
+                    return;
+                deleteScratchFiles();
+                emit unloaded(true);
+            });
+        }
+        m_driver->abandonBatch();
+        return;
+    }
+    m_closePending = false;
     deleteScratchFiles();
     event->accept();
     // A search left to go on would scan on unseen, holding the single-instance lock.
-    emit unloaded(running || m_searches > 0);
+    emit unloaded(m_searches > 0);
 }
 
 void frmMain::deleteScratchFiles()
@@ -428,16 +453,22 @@ void frmMain::restoreHintCaption()
 }
 
 // Entries are made, temporary copies included, only for what fits in the queue; the rest
-// is named in one message.
-void frmMain::queueEntries(const std::vector<PendingEntry>& pending)
+// is named in one message. FIFOs, sockets and devices are left out without a word, as Add
+// Folder leaves them out: reading one would never end.
+void frmMain::queueEntries(const std::vector<PendingEntry>& all)
 {
+    std::vector<const PendingEntry*> pending;
+    for (const PendingEntry& entry : all) {
+        if (!IsSpecialFile(entry.path))
+            pending.push_back(&entry);
+    }
     const std::size_t room = static_cast<std::size_t>(std::max(0, ConversionQueue::MaxEntries - m_queue.count()));
     const std::size_t taken = std::min(room, pending.size());
     std::vector<QueueEntry> entries;
     entries.reserve(taken);
     const IntakeContext context = intakeContext();
     for (std::size_t i = 0; i < taken; ++i)
-        entries.push_back(pending[i].make(pending[i].path, context));
+        entries.push_back(pending[i]->make(pending[i]->path, context));
     const int leftOut = m_queue.append(entries) + static_cast<int>(pending.size() - taken);
     if (leftOut > 0)
         m_desktop.showMessage(this, Desktop::Icon::Warning, QStringLiteral("Add"), leftOutText(leftOut));
@@ -563,6 +594,12 @@ void frmMain::openHelpPage()
 int frmMain::queueCount() const { return m_queue.count(); }
 std::string frmMain::queuePath(int index) const { return m_queue.path(index); }
 void frmMain::removeQueueHead() { m_queue.removeAt(0); }
+std::string frmMain::queueSourcePath(int index) const
+{
+    const QueueEntry& entry = m_queue.entry(index);
+    return entry.source.empty() ? entry.path : entry.source;
+}
+std::string frmMain::queueIntakeFailure(int index) const { return m_queue.entry(index).intakeFailure; }
 int frmMain::formatIndex() const { return m_panel->formatIndex(); }
 std::string frmMain::bitrateText() const { return m_panel->bitrateText(); }
 std::string frmMain::rateText() const { return m_panel->rateText(); }

@@ -66,6 +66,8 @@ public:
     int queueCount() const override;
     std::string queuePath(int index) const override;
     void removeQueueHead() override;
+    std::string queueSourcePath(int index) const override;
+    std::string queueIntakeFailure(int index) const override;
     int formatIndex() const override;
     std::string bitrateText() const override;
     std::string rateText() const override;
@@ -171,6 +173,7 @@ private:
 
     int m_progressTwips = 0;
     int m_searches = 0; // folder searches under way, nested in each other's yields
+    bool m_closePending = false; // closed during a batch, which is unwinding
 };
 
 } // namespace brisquel

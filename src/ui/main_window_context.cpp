@@ -7,7 +7,7 @@ namespace brisquel {
 MainWindowContext MainWindowContext::forThisProgram(Desktop& desktop)
 {
     return {brisquel::programFolder(), brisquel::scratchFolder(), brisquel::settingsFolder(),
-            brisquel::defaultOutputFolder(), &desktop, nullptr, brisquel::reportFolder()};
+            brisquel::defaultOutputFolder(), &desktop, nullptr, ConverterSilenceLimit, brisquel::reportFolder()};
 }
 
 } // namespace brisquel

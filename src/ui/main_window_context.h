@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/batch_driver.h"
+
+#include <chrono>
 #include <string>
 
 namespace brisquel {
@@ -19,6 +22,9 @@ struct MainWindowContext
     // The narrowing of dropped and found names; the program's own when null. Tests plug in
     // a code page that lacks ordinary characters, to reach the temporary copies.
     const CodePage* codePage = nullptr;
+    // How long a converter run may print nothing before it is taken for hung; tests that
+    // hang a converter on purpose use a short one.
+    std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
     // Holds last-batch.txt; empty: batches keep no report.
     std::string reportFolder{};
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -97,7 +98,8 @@ protected:
     std::vector<std::string> messages;
     // Moved by the tests that read the time left; still for the others.
     std::chrono::steady_clock::time_point now{};
-    BatchDriver driver{host, pump, [this](const std::string& text) { messages.push_back(text); }, [this] { return now; }};
+    BatchDriver driver{host, pump, [this](const std::string& text) { messages.push_back(text); },
+                       ConverterSilenceLimit, [this] { return now; }};
 };
 
 TEST_F(BatchDriverTest, EmptyQueueAsksForAFile)
@@ -335,6 +337,183 @@ TEST_F(BatchDriverTest, AnimationTickMovesTheBar)
     EXPECT_EQ(host.width, 101);
     driver.onAnimationTimerTick();
     EXPECT_EQ(host.width, 201);
+}
+
+// Within one batch no file writes over what an earlier file wrote, nor over a queued input;
+// results of earlier batches are replaced as before.
+TEST_F(BatchDriverTest, SameNamedOutputsStepAsideWithinTheBatch)
+{
+    fs::create_directories(dir / "in/x");
+    fs::create_directories(dir / "in/y");
+    const std::string first = input("x/a.mp3");
+    const std::string second = input("y/a.mp3");
+    host.folder = dir / "in";
+    fs::create_directories(host.folder);
+    test::writeFile(host.folder + "/REC.wav", "audio");
+    const std::string recording = host.folder + "/REC.wav";
+    // An input named like REC.wav's first segment, in the output folder.
+    const std::string segmentNamed = host.folder + "/REC00000.mp3";
+    test::writeFile(segmentNamed, "keep me");
+    // An earlier batch's result: replaced, as re-running a batch replaces its results.
+    test::writeFile(host.folder + "/a00000.mp3", "earlier batch");
+    host.queue = {first, second, recording, segmentNamed};
+    runBatch();
+
+    EXPECT_EQ(host.caption, "Done.");
+    for (const char* name : {"a00000.mp3", "a (2)00000.mp3", "REC (2)00000.mp3", "REC0000000000.mp3"})
+        EXPECT_TRUE(exists(host.folder + "/" + name)) << name;
+    EXPECT_NE(test::readFile(host.folder + "/a00000.mp3"), "earlier batch");
+    EXPECT_EQ(test::readFile(segmentNamed), "keep me");
+}
+
+// What cannot be converted is said before any converter runs for it, and the batch goes on.
+TEST_F(BatchDriverTest, AnEntryKnownBadFailsWithoutTheConverter)
+{
+    const std::string fifo = dir / "in/stream.mp3";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string copy = host.scratch + "/b.tmp";
+    host.queue = {fifo, copy, input("good.mp3")};
+    host.sources[copy] = "/media/c/b.mp3";
+    host.intakeFailures[copy] = "could not copy to the scratch folder: No space left on device";
+    runBatch();
+
+    EXPECT_EQ(host.caption, "Done, 2 failed.");
+    EXPECT_EQ(host.calls.back(), "message warning Convert: 2 files were not converted:\n"
+                                 "\nstream.mp3: not a regular file"
+                                 "\nb.mp3: could not copy to the scratch folder: No space left on device");
+    for (const std::string& run : runs())
+        EXPECT_EQ(run.find("stream.mp3"), std::string::npos) << run;
+    EXPECT_EQ(runs().size(), 2u) << "only the good file was probed and converted";
+    EXPECT_TRUE(host.queue.empty());
+}
+
+// A converter that goes silent is ended after the silence limit; what it wrote is removed.
+// One that fails after writing part of its output leaves nothing that looks complete either.
+TEST_F(BatchDriverTest, AFailedRunLeavesNoPartialOutput)
+{
+    BatchDriver quick{host, pump, [this](const std::string& text) { messages.push_back(text); },
+                      std::chrono::milliseconds(500)};
+    setenv("FAKE_CONV_HANG_MATCH", "hang", 1);
+    host.queue = {input("hang.mp3"), input("good.mp3")};
+    host.sound = 0;
+    quick.StartConversion();
+    quick.onStartTimerTick();
+
+    EXPECT_EQ(host.caption, "Done, 1 failed.");
+    EXPECT_EQ(host.calls.back(), "message warning Convert: 1 file was not converted:\n"
+                                 "\nhang.mp3: the converter stopped responding (partial output removed)");
+    EXPECT_FALSE(exists(host.folder + "/hang00000.mp3"));
+    EXPECT_TRUE(exists(host.folder + "/good00002.mp3"));
+    EXPECT_TRUE(test::converterProcessesOn("hang.mp3").empty());
+
+    unsetenv("FAKE_CONV_HANG_MATCH");
+    setenv("FAKE_CONV_EXIT", "1", 1);
+    host.queue = {input("cut.mp3")};
+    runBatch();
+    EXPECT_EQ(host.caption, "Done, 1 failed.");
+    EXPECT_NE(host.calls.back().find("cut.mp3: "), std::string::npos);
+    EXPECT_NE(host.calls.back().find("(partial output removed)"), std::string::npos) << host.calls.back();
+    EXPECT_FALSE(exists(host.folder + "/cut00000.mp3"));
+}
+
+// The window is closing: the converter is ended, the batch returns without its end steps,
+// and nothing half converted stays.
+TEST_F(BatchDriverTest, AnAbandonedBatchReturnsAtOnceAndRemovesItsPartialOutput)
+{
+    setenv("FAKE_CONV_SLEEP_MS", "60000", 1);
+    host.queue = {input("long.mp3"), input("next.mp3")};
+    host.onCall = [this](const std::string& call) {
+        if (call.starts_with("caption ") && call.ends_with("%"))
+            driver.abandonBatch();
+    };
+    const auto start = std::chrono::steady_clock::now();
+    runBatch();
+
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(30));
+    EXPECT_FALSE(driver.isRunning());
+    EXPECT_EQ(host.count("open " + host.folder), 0);
+    EXPECT_FALSE(exists(host.folder + "/long00000.mp3"));
+    EXPECT_FALSE(exists(host.folder + "/next00000.mp3"));
+    EXPECT_TRUE(test::converterProcessesOn("long.mp3").empty());
+}
+
+struct NoChoiceRow
+{
+    const char* name;
+    int format;
+    std::string bitrate, rate;
+    int channel;
+    const char* message; // nullptr: the batch starts
+};
+
+void PrintTo(const NoChoiceRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class NoChoice : public BatchDriverTest, public testing::WithParamInterface<NoChoiceRow>
+{
+};
+
+// A list that the chosen format uses and that shows no choice (setup.ini held -1) stops the
+// start; one the format does not use does not.
+TEST_P(NoChoice, StopsTheStartOnlyWhenTheFormatUsesTheList)
+{
+    host.queue = {input("a.mp3")};
+    host.format = GetParam().format;
+    host.bitrate = GetParam().bitrate;
+    host.rate = GetParam().rate;
+    host.channel = GetParam().channel;
+    driver.StartConversion();
+    if (GetParam().message) {
+        EXPECT_EQ(host.calls, std::vector<std::string>{std::string("message warning Convert: ") + GetParam().message});
+        EXPECT_FALSE(host.startTimer);
+    } else {
+        EXPECT_TRUE(host.startTimer);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, NoChoice,
+    testing::Values(NoChoiceRow{"Mp3NoBitrate", 0, "", "44100", 1, "Please choose a bitrate"},
+                    NoChoiceRow{"Mp3NoRate", 0, "128", "", 1, "Please choose a sample rate"},
+                    NoChoiceRow{"Mp3NoChannel", 0, "128", "44100", -1, "Please choose a channel"},
+                    NoChoiceRow{"MpgNoRate", 8, "128", "", 1, "Please choose a sample rate"},
+                    NoChoiceRow{"AacNoBitrate", 6, "", "44100", 1, "Please choose a bitrate"},
+                    NoChoiceRow{"AacNeedsNoRate", 6, "128", "", -1, nullptr},
+                    NoChoiceRow{"WavNeedsNone", 3, "", "", -1, nullptr},
+                    NoChoiceRow{"NoFormatCountsAsMp3", -1, "", "44100", 1, "Please choose a bitrate"}),
+    [](const testing::TestParamInfo<NoChoiceRow>& info) { return std::string(info.param.name); });
+
+// A failure inside the batch must not leave the window locked behind a batch that no longer
+// runs.
+TEST_F(BatchDriverTest, AnExceptionOutOfTheBatchUnlocksTheControls)
+{
+    host.queue = {input("a.mp3")};
+    host.onCall = [](const std::string& call) {
+        if (call == "caption Preparing Files...")
+            throw std::runtime_error("broken window");
+    };
+    driver.StartConversion();
+    EXPECT_THROW(driver.onStartTimerTick(), std::runtime_error);
+    EXPECT_FALSE(driver.isRunning());
+    EXPECT_EQ(host.count("convert start"), 1);
+    EXPECT_EQ(host.count("toolbar on"), 1);
+}
+
+// With SIGCHLD ignored the kernel reaps the converter unasked and its status is lost: that
+// is no success.
+TEST_F(BatchDriverTest, ALostExitStatusIsNoSuccess)
+{
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGCHLD, &ignore, &previous);
+    host.queue = {input("a.mp3")};
+    runBatch();
+    sigaction(SIGCHLD, &previous, nullptr);
+    EXPECT_EQ(host.caption, "Done, 1 failed.");
+    EXPECT_NE(host.calls.back().find("a.mp3: the converter's exit status was lost"), std::string::npos)
+        << host.calls.back();
 }
 
 // Where a stop lands: while the probe or a FLAC input's first pass runs (both made to hang

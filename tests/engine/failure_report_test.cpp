@@ -14,6 +14,11 @@ struct ErrorRow
     std::string expected;
 };
 
+void PrintTo(const ErrorRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 class ErrorLine : public testing::TestWithParam<ErrorRow>
 {
 };
@@ -57,7 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "[mp3 @ 0x1] Header missing\nsize=     100kB time=00:00:05.00 bitrate= 128.0kbits/s\r"
                  "Conversion failed!\n",
                  "Header missing"},
-        ErrorRow{"Silent", "", ""}, ErrorRow{"OnlyTheClosingLine", "Conversion failed!\r\n", ""}),
+        ErrorRow{"Silent", "", ""}, ErrorRow{"OnlyTheClosingLine", "Conversion failed!\r\n", ""},
+        // Under a component's tag it is still only the closing line.
+        ErrorRow{"ClosingLineUnderATag", "[ @ ]Conversion failed!", ""},
+        ErrorRow{"ClosingLineUnderATagAfterAReason", "[mp3 @ 0x1] Header missing\n[aac @ 0x2] Conversion failed!\n",
+                 "Header missing"}),
     [](const testing::TestParamInfo<ErrorRow>& info) { return std::string(info.param.name); });
 
 // ffmpeg reports an output it could not finish, and still exits with 0.

@@ -4,6 +4,7 @@
 #include "engine/batch_outcome.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ class FakeBatchHost : public BatchHost
 {
 public:
     std::vector<std::string> queue;
+    // By queue path: the file a temporary copy stands for, and why an entry cannot be converted.
+    std::map<std::string, std::string> sources;
+    std::map<std::string, std::string> intakeFailures;
     int format = 0;
     std::string bitrate = "128";
     std::string rate = "44100";
@@ -42,6 +46,16 @@ public:
 
     int queueCount() const override { return static_cast<int>(queue.size()); }
     std::string queuePath(int index) const override { return queue.at(static_cast<std::size_t>(index)); }
+    std::string queueSourcePath(int index) const override
+    {
+        const auto source = sources.find(queuePath(index));
+        return source == sources.end() ? queuePath(index) : source->second;
+    }
+    std::string queueIntakeFailure(int index) const override
+    {
+        const auto failure = intakeFailures.find(queuePath(index));
+        return failure == intakeFailures.end() ? std::string() : failure->second;
+    }
     void removeQueueHead() override
     {
         queue.erase(queue.begin());

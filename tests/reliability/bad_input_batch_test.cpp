@@ -10,9 +10,11 @@
 #include "engine/segment_files.h"
 #include "input/get_file.h"
 #include "input/intake_entry.h"
+#include "platform/termination_signals.h"
 #include "ui/main_window_layout.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,6 +169,7 @@ struct BadInput
     std::function<std::string(BadInputBatch&)> make; // the queue path
     Outcome expected;
     std::function<void(const std::string&)> afterQueued = {};
+    const char* reason = nullptr; // what the report must say of it, when that is fixed
 };
 
 void PrintTo(const BadInput& c, std::ostream* os)
@@ -218,6 +222,14 @@ const BadInput BadInputs[] = {
     {"NonAsciiName",
      [](BadInputBatch& t) { return t.copyOf(BadInputBatch::s_tones->shortWav, "Ünïcødé 音楽 – ñ.wav"); },
      Outcome::Converted},
+    // A path that names a FIFO by the time its turn comes would hold the converter for ever.
+    {"ReplacedByAFifoBeforeItsTurn", [](BadInputBatch& t) { return t.copyOf(BadInputBatch::s_tones->shortWav, "later.wav"); },
+     Outcome::Failed,
+     [](const std::string& path) {
+         fs::remove(path);
+         ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+     },
+     "not a regular file"},
 };
 
 class BadInputTest : public testing::TestWithParam<BadInput>, public BadInputBatch
@@ -244,7 +256,8 @@ TEST_P(BadInputTest, TheBatchGetsPastItAndReportsItIfItFailed)
     EXPECT_TRUE(segmentsOf(output, after)) << "the file after the bad one is converted";
     if (c.expected == Outcome::Failed) {
         EXPECT_EQ(result.caption, "Done, 1 failed.");
-        EXPECT_NE(result.report.find(GetFileName(bad) + ": "), std::string::npos) << result.report;
+        EXPECT_NE(result.report.find(GetFileName(bad) + ": " + (c.reason ? c.reason : "")), std::string::npos)
+            << result.report;
         EXPECT_FALSE(segmentsOf(output, bad));
     } else {
         EXPECT_EQ(result.caption, "Done.") << result.report;
@@ -325,8 +338,14 @@ TEST_P(BadOutputFolderTest, EveryFileFailsAndIsReported)
 
     ASSERT_TRUE(result.ended);
     EXPECT_EQ(result.caption, "Done, 2 failed.");
-    for (const std::string& input : {first, second})
+    for (const std::string& input : {first, second}) {
         EXPECT_NE(result.report.find(GetFileName(input) + ": "), std::string::npos) << result.report;
+        // Whatever part of a file fitted is removed: nothing left looks like a result.
+        EXPECT_FALSE(segmentsOf(folder, input)) << GetFileName(input);
+    }
+    if (std::string(GetParam().label) == "FullDisk") {
+        EXPECT_NE(result.report.find("(partial output removed)"), std::string::npos) << result.report;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, BadOutputFolderTest, testing::ValuesIn(BadOutputFolders),
@@ -403,6 +422,174 @@ TEST_F(ConverterFaultTest, AStrayConverterIsEndedAndTheBatchCompletes)
     ASSERT_EQ(::waitpid(stray, &status, WNOHANG), stray) << "the stray converter still runs";
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     stray = -1;
+}
+
+// Waits for a state, not for a time: the bound only turns a hang into a failure.
+bool waitFor(const std::function<bool()>& state, int seconds = 60)
+{
+    for (int i = 0; i < seconds * 20 && !state(); ++i)
+        QTest::qWait(50);
+    return state();
+}
+
+// Two albums with the same track names, and an output folder that holds the inputs, one of
+// them named like another's first segment: nothing is written over, every result exists.
+TEST_F(ConverterFaultTest, SameNamesNeverOverwriteAResultOrAnInput)
+{
+    fs::create_directories(inputs + "/Album1");
+    fs::create_directories(inputs + "/Album2");
+    const std::string track1 = copyOf(s_tones->shortWav, "Album1/01 Track.wav");
+    const std::string track2 = copyOf(s_tones->shortMp3, "Album2/01 Track.wav");
+    auto w = start(test::binFolder());
+    queue(*w, track1);
+    queue(*w, track2);
+    BatchResult result = runChecked(*w, output);
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.caption, "Done.") << result.report;
+    EXPECT_TRUE(fs::exists(output + "/01 Track00000.mp3"));
+    EXPECT_TRUE(fs::exists(output + "/01 Track (2)00000.mp3")) << "the second album's track has a name of its own";
+
+    // The output folder is the input folder.
+    const std::string recording = copyOf(s_tones->shortWav, "REC.wav");
+    const std::string segmentNamed = copyOf(s_tones->shortMp3, "REC00000.mp3");
+    const std::string before = test::readFile(segmentNamed);
+    control<QLineEdit>(*w, "txtPath")->setText(QString::fromStdString(inputs));
+    queue(*w, recording);
+    queue(*w, segmentNamed);
+    const test::FolderSnapshot others = test::snapshotFolder(dir.path(), {inputs, scratch});
+    result = runBatch(*w);
+    ASSERT_TRUE(result.ended);
+    expectSurvived(*w);
+    EXPECT_EQ(result.caption, "Done.") << result.report;
+    EXPECT_EQ(test::readFile(segmentNamed), before) << "a queued input was written over";
+    EXPECT_TRUE(fs::exists(inputs + "/REC (2)00000.mp3"));
+    EXPECT_TRUE(fs::exists(inputs + "/REC0000000000.mp3"));
+    EXPECT_EQ(test::snapshotDifferences(others, test::snapshotFolder(dir.path(), {inputs, scratch})), "");
+}
+
+// A converter that goes silent (its input stopped answering) is ended after the silence
+// limit, its file counted as failed, and the batch goes on.
+TEST_F(ConverterFaultTest, ASilentConverterIsEndedAndTheBatchGoesOn)
+{
+    converterSilenceLimit = std::chrono::seconds(2);
+    setenv("FAKE_CONV_HANG_MATCH", "stuck", 1);
+    const std::string stuck = copyOf(s_tones->shortWav, "stuck.wav");
+    const std::string after = inputs + "/after.wav";
+    auto w = start(); // the scripted converter
+    queue(*w, stuck);
+    queue(*w, after);
+    const BatchResult result = runChecked(*w, output);
+    unsetenv("FAKE_CONV_HANG_MATCH");
+
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.caption, "Done, 1 failed.");
+    EXPECT_NE(result.report.find("stuck.wav: the converter stopped responding"), std::string::npos) << result.report;
+    EXPECT_FALSE(segmentsOf(output, stuck)) << "the part it wrote before it went silent is removed";
+    EXPECT_TRUE(segmentsOf(output, after));
+}
+
+// SIGTERM ends the program as the close box does: the running converter stops, the scratch
+// WAV goes, nothing half converted stays, and the window unloads.
+TEST_F(ConverterFaultTest, SigtermMidConversionEndsTheConverterAndTheScratchFiles)
+{
+    const std::string flac = inputs + "/long.flac";
+    test::runConverter({"-v", "error", "-i", s_tones->longWav, "-y", flac});
+    auto w = start(test::binFolder());
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, w.get(), &QWidget::close);
+    QSignalSpy unloaded(w.get(), &frmMain::unloaded);
+    queue(*w, flac);
+
+    bool sent = false;
+    bool scratchWavWhileConverting = false;
+    const auto connection = QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        if (sent || !caption.endsWith('%'))
+            return;
+        scratchWavWhileConverting = fs::exists(scratch + "/tmp.wav");
+        sent = ::kill(::getpid(), SIGTERM) == 0;
+    });
+    click(*w, layout::Convert.center());
+    ASSERT_TRUE(waitFor([&] { return !unloaded.isEmpty(); })) << "the window did not unload";
+    QObject::disconnect(connection);
+
+    EXPECT_TRUE(sent);
+    EXPECT_TRUE(scratchWavWhileConverting);
+    EXPECT_TRUE(waitFor([&] { return test::converterProcessesOn(flac).empty(); })) << "the converter still runs";
+    EXPECT_FALSE(fs::exists(scratch + "/tmp.wav"));
+    EXPECT_FALSE(segmentsOf(output, flac)) << "a half converted file was left";
+    EXPECT_TRUE(desktop.openedUrls.empty()) << "the end steps of a batch ran";
+}
+
+// A second user's converter is not this user's to wait for or to end: the batch finishes
+// while it goes on running.
+TEST_F(ConverterFaultTest, AnotherUsersConverterNeitherStallsTheBatchNorIsEnded)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to start a process under another user";
+    // A folder the other user can reach, for the link its process is started through.
+    char pattern[] = "/tmp/brisquel-other-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const std::string strayFolder = pattern;
+    const std::unique_ptr<const std::string, void (*)(const std::string*)> cleanup(&strayFolder, [](const std::string* f) {
+        std::error_code ec;
+        fs::remove_all(*f, ec);
+    });
+    fs::permissions(strayFolder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const std::string strayPath = strayFolder + "/conv.exe";
+    fs::create_symlink("/bin/sleep", strayPath);
+    const char* args[] = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", strayPath.c_str(), "600",
+                          nullptr};
+    pid_t stray = -1;
+    ASSERT_EQ(posix_spawn(&stray, "/usr/bin/setpriv", nullptr, nullptr, const_cast<char**>(args), environ), 0);
+    const std::unique_ptr<pid_t, void (*)(pid_t*)> reaper(&stray, [](pid_t* pid) {
+        ::kill(*pid, SIGKILL);
+        ::waitpid(*pid, nullptr, 0);
+    });
+    ASSERT_TRUE(waitFor([&] { return test::readFile("/proc/" + std::to_string(stray) + "/comm") == "conv.exe\n"; }));
+
+    const std::string input = inputs + "/after.wav";
+    auto w = start(test::binFolder());
+    queue(*w, input);
+    const BatchResult result = runChecked(*w, output);
+
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.caption, "Done.") << result.report;
+    EXPECT_TRUE(segmentsOf(output, input));
+    EXPECT_EQ(::waitpid(stray, nullptr, WNOHANG), 0) << "another user's process was ended";
+}
+
+class IntakeFifoTest : public testing::Test, public BadInputBatch
+{
+public:
+    static void SetUpTestSuite() { SetUpSuite(); }
+    static void TearDownTestSuite() { TearDownSuite(); }
+};
+
+// Every way in leaves a FIFO out, silently, as Add Folder does: a read of it would never end.
+TEST_F(IntakeFifoTest, EveryIntakeLeavesAFifoOut)
+{
+    const std::string fifo = inputs + "/stream.mp3";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto w = start();
+    const auto data = filesData({fifo});
+
+    desktop.fileAnswers.push_back(QStringList{QString::fromStdString(fifo)});
+    click(*w, layout::Toolbar[0].center()); // Add File, the path typed in
+    overlayDrop(*w, *data);
+    drop(listViewport(*w), *data);
+    w->showDropZone();
+    auto* zone = control<QWidget>(*w, "picDrag");
+    drop(zone, *data);
+    desktop.fileAnswers.push_back(QStringList{QString::fromStdString(fifo)});
+    QTest::mouseClick(zone, Qt::LeftButton);
+    desktop.folderAnswers.push_back(QString::fromStdString(inputs));
+    click(*w, layout::Toolbar[6].center()); // Add Folder, for comparison
+
+    EXPECT_TRUE(desktop.fileAnswers.empty()) << "a dialog was not asked";
+    ASSERT_EQ(w->queue().count(), 1) << "only after.wav, found by Add Folder";
+    EXPECT_EQ(w->queue().path(0), inputs + "/after.wav");
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_TRUE(fs::is_empty(scratch) || !fs::exists(scratch)) << "no copy of the FIFO was tried";
 }
 
 } // namespace

@@ -21,8 +21,9 @@
 //   FAKE_CONV_ERROR     an error line printed, and no output written, by a conversion
 //   FAKE_CONV_ERROR_EXIT  exit status of a conversion that prints FAKE_CONV_ERROR (default 1)
 //   FAKE_CONV_FAIL_MATCH  FAKE_CONV_ERROR applies only to inputs whose path holds this text
-//   FAKE_CONV_HANG_MATCH  a run on an input whose path holds this text prints nothing and
-//                         waits for ever, as on an input that never answers
+//   FAKE_CONV_HANG_MATCH  a conversion of an input whose path holds this text writes its first
+//                         segment, then prints nothing more and waits for ever, as a converter
+//                         whose input stopped answering
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -131,10 +132,7 @@ int runConverter(const std::vector<std::string>& args)
     }
 
     const char* hang = std::getenv("FAKE_CONV_HANG_MATCH");
-    if (hang && input.find(hang) != std::string::npos) {
-        for (;;)
-            pause();
-    }
+    const bool hangs = hang && input.find(hang) != std::string::npos;
     const std::string duration = env("FAKE_CONV_DURATION", "00:01:05.00");
     writeAll(2, "Input #0, mp3, from '" + input + "':\n");
     if (duration != "none")
@@ -161,6 +159,8 @@ int runConverter(const std::vector<std::string>& args)
             name.replace(name.find("%05d"), 4, number);
             std::ofstream(name).flush();
             writeAll(2, "size=     100kB time=" + clock(std::min(start + step, total)) + " bitrate= 128.0kbits/s speed=50x\r");
+            while (hangs)
+                pause();
         }
     }
     sleepMs(std::atol(env("FAKE_CONV_SLEEP_MS", "0")));

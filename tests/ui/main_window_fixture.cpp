@@ -24,7 +24,7 @@ MainWindowFixture::MainWindowFixture()
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
 {
     return {programFolder.empty() ? fakeProgram : programFolder, scratch, settings, output,
-            const_cast<ScriptedDesktop*>(&desktop), codePage, reports};
+            const_cast<ScriptedDesktop*>(&desktop), codePage, converterSilenceLimit, reports};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)

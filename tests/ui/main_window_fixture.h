@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -67,6 +68,7 @@ public:
     std::string output;
     std::string reports;
     const CodePage* codePage = nullptr; // the window's narrowing; the program's own when null
+    std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
 };
 
 // Runs `probe` whenever the event loop turns, so a test sees the window as it stands in the
