@@ -19,6 +19,7 @@ MainWindowFixture::MainWindowFixture()
     , reports(dir / "state/brisquel")
 {
     std::filesystem::create_directories(settings);
+    std::filesystem::create_directories(reports);
 }
 
 MainWindowContext MainWindowFixture::context(const std::string& programFolder) const
