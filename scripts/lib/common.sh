@@ -23,6 +23,7 @@ BRISQUEL_TEST_PACKAGES=(
   desktop-file-utils appstream
   dpkg-dev file
   xvfb xauth
+  dbus-daemon
 )
 # Fuzzing only: clang and its libFuzzer runtime.
 BRISQUEL_FUZZ_PACKAGES=(

@@ -1,8 +1,10 @@
 #include "engine/batch_driver.h"
 
 #include "engine/batch_host.h"
+#include "engine/batch_report.h"
 #include "engine/command_lines.h"
 #include "engine/converter_output.h"
+#include "engine/failure_report.h"
 #include "engine/progress.h"
 #include "engine/segment_files.h"
 #include "engine/short_conversion.h"
@@ -12,6 +14,7 @@
 #include "process/event_pump.h"
 #include "process/process_list.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -24,6 +27,10 @@ namespace brisquel {
 namespace {
 
 constexpr const char* ConverterImage = "conv.exe";
+// SIGINT lets the converter close the output it is writing; one that has not ended this
+// long after is killed.
+constexpr std::chrono::milliseconds StopGrace{5000};
+constexpr const char* NotStartedReason = "the converter could not be started";
 
 // One level only: a folder whose parent is missing is passed over, as is one that exists.
 void makeFolder(const std::string& path, mode_t mode)
@@ -71,19 +78,24 @@ std::string folderOf(const std::string& path)
 } // namespace
 
 BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
-                         std::chrono::milliseconds silenceLimit)
+                         std::chrono::milliseconds silenceLimit, BatchProgress::Clock clock)
     : m_host(host)
     , m_pump(pump)
-    , objDOS(pump, messages)
-    , objDuration(pump, messages)
-    , objSox(pump, messages)
+    , objDOS(pump, [this](const std::string& text) { showMessage(text); })
+    , objDuration(pump, [this](const std::string& text) { showMessage(text); })
+    , objSox(pump, [this](const std::string& text) { showMessage(text); })
+    , m_messages(std::move(messages))
+    , m_progress(clock ? std::move(clock) : BatchProgress::Clock([] { return std::chrono::steady_clock::now(); }))
 {
     for (DOSOutputs* runner : {&objDOS, &objDuration, &objSox})
         runner->setSilenceLimit(silenceLimit);
     objDOS.ReceiveOutputs = [this](const std::string& chunk) { onConversionOutput(chunk); };
     objDOS.CommandOver = [this] {
         m_runOver = true;
-        finishFile();
+        // A stopped file stays queued, to be converted by a later batch.
+        m_headRemoved = !m_stopRequested;
+        if (m_headRemoved)
+            finishFile();
     };
     objDuration.ReceiveOutputs = [this](const std::string& chunk) { onProbeOutput(chunk); };
     // Only to tell a run that ended from one that never started.
@@ -94,7 +106,7 @@ BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSi
 void BatchDriver::StartConversion()
 {
     if (m_host.queueCount() == 0) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file");
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file", {});
         return;
     }
     // A list left with no choice (a setup.ini holding -1) would give every file a broken
@@ -112,12 +124,42 @@ void BatchDriver::StartConversion()
     else if (usesRateAndChannels && m_host.channelIndex() < 0)
         missing = "Please choose a channel";
     if (missing) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", missing);
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", missing, {});
         return;
     }
+    m_batchActive = true;
+    m_stopRequested = false;
     m_host.setToolbarEnabled(false);
-    m_host.setConvertEnabled(false);
+    m_host.setConvertStop(true);
     m_host.setStartTimer(true);
+}
+
+void BatchDriver::requestStop()
+{
+    if (!m_batchActive || m_finishing || m_stopRequested)
+        return;
+    m_stopRequested = true;
+    // The box's owner is still waiting on it; the run ends once it is closed.
+    if (m_messageDepth == 0)
+        endCurrentRun();
+}
+
+void BatchDriver::endCurrentRun()
+{
+    if (!m_active || m_runEnded)
+        return;
+    m_runEnded = true;
+    m_active->endRun(SIGINT, StopGrace);
+}
+
+void BatchDriver::showMessage(const std::string& text)
+{
+    ++m_messageDepth;
+    if (m_messages)
+        m_messages(text);
+    --m_messageDepth;
+    if (m_stopRequested && m_messageDepth == 0)
+        endCurrentRun();
 }
 
 void BatchDriver::onStartTimerTick()
@@ -137,9 +179,11 @@ void BatchDriver::onStartTimerTick()
         m_running = false;
         m_active = nullptr;
         stopBatch();
+        m_batchActive = false;
         throw;
     }
     m_running = false;
+    m_batchActive = false;
 }
 
 void BatchDriver::abandonBatch()
@@ -163,6 +207,10 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
 {
     WatchedImageName = ConverterImage;
     m_runOver = false;
+    m_runEnded = false;
+    // A stop that came between two runs starts no further one.
+    if (m_stopRequested)
+        return false;
     runner.setCommandLine(commandLine);
     m_active = &runner;
     // Whatever ends the run, it is no longer the one to end.
@@ -175,22 +223,81 @@ bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
     return m_runOver;
 }
 
+std::uintmax_t BatchDriver::fileSize(const std::string& path)
+{
+    const auto known = m_sizes.find(path);
+    if (known != m_sizes.end())
+        return known->second;
+    struct stat info {};
+    const bool regular = stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    const std::uintmax_t size = regular ? static_cast<std::uintmax_t>(info.st_size) : 0;
+    m_sizes.emplace(path, size);
+    return size;
+}
+
+// The files behind the head of the queue, added during the batch included.
+std::uintmax_t BatchDriver::pendingBytes()
+{
+    std::uintmax_t total = 0;
+    for (int i = 1, count = m_host.queueCount(); i < count; ++i)
+        total += fileSize(m_host.queuePath(i));
+    return total;
+}
+
+void BatchDriver::refreshStatus()
+{
+    const auto estimate = m_progress.estimate(pendingBytes());
+    const int count = m_filesDone + std::max(1, m_host.queueCount());
+    m_host.showBatchProgress(BatchStatusText(std::min(m_filesDone + 1, count), count, estimate, m_progress.speed()),
+                             estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
+}
+
+BatchSettings BatchDriver::currentSettings() const
+{
+    static constexpr const char* Units[] = {"seconds", "minutes", "hours"};
+    std::string format = OutputExtension(m_host.formatIndex());
+    if (!format.empty() && format[0] == '.')
+        format.erase(0, 1);
+    for (char& c : format)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    const int channels = m_host.channelIndex() + 1;
+    BatchSettings settings;
+    settings.format = format;
+    settings.bitrate = m_host.bitrateText();
+    settings.rate = m_host.rateText();
+    settings.channels = std::to_string(channels) + (channels == 1 ? " channel" : " channels");
+    settings.split = m_host.splitText() + " " + Units[std::clamp(m_host.unitIndex(), 0, 2)];
+    settings.outputFolder = m_host.outputFolderText();
+    return settings;
+}
+
 void BatchDriver::RunBatch()
 {
     m_splitSeconds = 0;
-    m_failed.clear();
     m_written.clear();
-    m_warned.clear();
+    m_filesDone = 0;
+    m_finishing = false;
+    m_sizes.clear();
+    m_outcome = {};
+    m_outcome.started = std::chrono::system_clock::now();
+    m_outcome.settings = currentSettings();
+    m_progress.begin();
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
     while (m_host.queueCount() > 0 && !m_abandoned) {
+        if (m_stopRequested) {
+            stopBatch(FileResult::NotStarted);
+            return;
+        }
         const std::string input = m_host.queuePath(0);
         const std::string source = m_host.queueSourcePath(0);
         m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
         const std::string folder = OutputFolder(m_host.outputFolderText());
         m_host.setProgressCaption("Preparing Files...");
         m_host.setAnimationTimer(true);
+        m_progress.startFile(fileSize(input));
+        refreshStatus();
         KillProcessByName(ConverterImage);
         unlink(scratchWav().c_str());
 
@@ -212,7 +319,7 @@ void BatchDriver::RunBatch()
         if (IsFlacInput(input)) {
             last = &objSox;
             started = run(objSox, FirstPassCommandLine(program, input, scratchWav()));
-            if (started && !objSox.StoppedResponding() && !m_abandoned) {
+            if (started && !objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
                 KillProcessByName(ConverterImage);
                 last = &objDuration;
                 started = run(objDuration, ScratchProbeCommandLine(program, scratchWav()));
@@ -222,16 +329,22 @@ void BatchDriver::RunBatch()
             last = &objDuration;
             started = run(objDuration, ProbeCommandLine(program, input));
         }
-        if (!started) {
-            stopBatch();
-            return;
-        }
         if (m_abandoned)
             break;
+        if (m_stopRequested) {
+            stopBatch(FileResult::Stopped);
+            return;
+        }
+        if (!started) {
+            stopBatch(FileResult::NotStarted, NotStartedReason);
+            return;
+        }
         if (last->StoppedResponding()) {
             failFile(source, SilentReason);
             continue;
         }
+        m_progress.setDuration(TotalSeconds);
+        refreshStatus();
 
         const std::string extension = OutputExtension(m_host.formatIndex());
         const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder));
@@ -254,8 +367,20 @@ void BatchDriver::RunBatch()
 
         // Segments left from an earlier run must not pass for this run's output.
         const std::optional<SegmentFiles> before = TryListSegmentFiles(folder, baseName, extension);
-        if (!run(objDOS, command)) {
-            stopBatch();
+        m_headRemoved = false;
+        const bool converted = run(objDOS, command);
+        if (m_stopRequested && !m_headRemoved && !m_abandoned) {
+            // The file was not converted, so nothing of it may stay behind.
+            const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
+            if (before && after) {
+                for (const std::string& name : SegmentsWrittenSince(*before, *after))
+                    unlink((folder + name).c_str());
+            }
+            stopBatch(FileResult::Stopped);
+            return;
+        }
+        if (!converted) {
+            stopBatch(FileResult::NotStarted, NotStartedReason);
             return;
         }
         judgeConversion(source, folder, baseName, extension, before);
@@ -317,12 +442,14 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
         reason = renewFlacPieces(folder, written);
 
     if (reason.empty()) {
-        if (std::string warning = ShortConversionWarning(objDOS.Outputs()); !warning.empty())
-            m_warned.push_back({source, std::move(warning)});
         if (const auto identity = folderIdentity(folder)) {
             std::vector<std::string>& names = m_written[*identity];
             names.insert(names.end(), written.begin(), written.end());
         }
+        if (std::string warning = ShortConversionWarning(objDOS.Outputs()); !warning.empty())
+            fileJudged({source, FileResult::Warning, std::move(warning), written});
+        else
+            fileJudged({source, FileResult::Converted, {}, written});
         return;
     }
     // What is left of a failed run looks like a result and is not one.
@@ -333,13 +460,20 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
         return;
     if (removed)
         reason = (reason.empty() ? std::string("the conversion failed") : reason) + PartialRemoved;
-    m_failed.push_back({source, reason});
+    fileJudged({source, FileResult::Failed, reason, {}});
+}
+
+void BatchDriver::fileJudged(FileOutcome file)
+{
+    m_outcome.files.push_back(std::move(file));
+    ++m_filesDone;
+    m_progress.finishFile();
 }
 
 void BatchDriver::failFile(const std::string& source, const std::string& reason)
 {
     m_host.setAnimationTimer(false);
-    m_failed.push_back({source, reason});
+    fileJudged({source, FileResult::Failed, reason, {}});
     finishFile();
 }
 
@@ -385,32 +519,61 @@ void BatchDriver::finishFile()
 
 void BatchDriver::finishBatch()
 {
+    m_finishing = true;
     m_host.openFolder(m_host.outputFolderText());
     if (m_host.soundReminder() == 0)
         m_host.playReminderSound();
     m_host.showDropZone();
     m_host.setAnimationTimer(false);
-    m_host.setConvertEnabled(true);
+    m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
-    m_host.setProgressCaption(DoneCaption(static_cast<int>(m_failed.size()), static_cast<int>(m_warned.size())));
-    if (!m_failed.empty() || !m_warned.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
+    m_host.setProgressCaption(
+        DoneCaption(m_outcome.count(FileResult::Failed), m_outcome.count(FileResult::Warning)));
+    endBatch();
 }
 
-// The converter could not be started: every further file would fail the same way, so the
-// batch ends at once and the file stays queued.
-void BatchDriver::stopBatch()
+// The batch ends without its end steps: stopped by the user, or the converter could not be
+// started, when every further file would fail the same way. The head file and every file
+// after it stay queued.
+void BatchDriver::stopBatch(FileResult headResult, const std::string& reason)
 {
+    m_finishing = true;
+    m_outcome.stopped = m_stopRequested;
+    for (int i = 0, count = m_host.queueCount(); i < count; ++i) {
+        if (i == 0)
+            m_outcome.files.push_back({m_host.queueSourcePath(0), headResult, reason, {}});
+        else
+            m_outcome.files.push_back({m_host.queueSourcePath(i), FileResult::NotStarted, {}, {}});
+    }
     unlink(scratchWav().c_str());
     TotalSeconds = 0;
     m_host.setAnimationTimer(false);
-    m_host.setConvertEnabled(true);
+    m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
     m_host.setProgressCaption("Stopped.");
-    if (!m_failed.empty() || !m_warned.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(m_failed, m_warned));
+    endBatch();
+}
+
+void BatchDriver::endBatch()
+{
+    m_outcome.ended = std::chrono::system_clock::now();
+    m_outcome.duration = m_progress.elapsed();
+    const std::string report = BatchReportText(m_outcome);
+    if (const std::string reportFile = m_host.reportFile(); !reportFile.empty())
+        WriteBatchReport(reportFile, report);
+    m_host.batchEnded(m_outcome);
+    std::vector<FailedFile> failed;
+    std::vector<FailedFile> warned;
+    for (const FileOutcome& file : m_outcome.files) {
+        if (file.result == FileResult::Failed)
+            failed.push_back({file.input, file.reason});
+        else if (file.result == FileResult::Warning)
+            warned.push_back({file.input, file.reason});
+    }
+    if (!failed.empty() || !warned.empty())
+        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(failed, warned), report);
 }
 
 void BatchDriver::onProbeOutput(const std::string& chunk)
@@ -428,6 +591,12 @@ void BatchDriver::onConversionOutput(const std::string& chunk)
         return;
     m_host.setProgressWidth(view->width);
     m_host.setProgressCaption(view->caption);
+    m_progress.setDuration(TotalSeconds);
+    const MarkerScan time = ScanMarker(chunk, TimeMarker);
+    m_progress.setPosition(time.collected.starts_with('-') ? 0 : ReadTimeValue(time.collected).value_or(0));
+    if (const auto speed = SpeedFromChunk(chunk))
+        m_progress.setSpeed(*speed);
+    refreshStatus();
 }
 
 } // namespace brisquel

@@ -1,10 +1,13 @@
 #pragma once
 
-#include "engine/failure_report.h"
+#include "engine/batch_outcome.h"
+#include "engine/batch_progress.h"
 #include "engine/segment_files.h"
 #include "process/dos_outputs.h"
 
 #include <chrono>
+#include <cstdint>
+#include <unordered_map>
 #include <map>
 #include <optional>
 #include <utility>
@@ -26,8 +29,9 @@ inline constexpr std::chrono::milliseconds ConverterSilenceLimit = std::chrono::
 class BatchDriver
 {
 public:
+    // `clock` times the batch for its time left; the steady clock when not given.
     BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
-                std::chrono::milliseconds silenceLimit = ConverterSilenceLimit);
+                std::chrono::milliseconds silenceLimit = ConverterSilenceLimit, BatchProgress::Clock clock = {});
     BatchDriver(const BatchDriver&) = delete;
     BatchDriver& operator=(const BatchDriver&) = delete;
 
@@ -40,6 +44,11 @@ public:
     // its run is over, its partial output removed, without its end steps.
     void abandonBatch();
 
+    // STOP (the start image's click while a batch runs, or Esc): ends the running converter
+    // run and leaves the current file and those after it queued. Waits for an open message
+    // box of the batch to close; a second request adds nothing.
+    void requestStop();
+
     // Tick of Timer1: runs the whole batch, returning when the queue is empty or a run could
     // not start.
     void onStartTimerTick();
@@ -50,6 +59,10 @@ public:
     // The duration of the input being converted, in whole seconds; 0 while unknown.
     int totalSeconds() const { return TotalSeconds; }
     bool isRunning() const { return m_running; }
+    // From the start click to the end of the batch.
+    bool isActive() const { return m_batchActive; }
+    // The latest batch's record.
+    const BatchOutcome& outcome() const { return m_outcome; }
 
 private:
     void RunBatch();
@@ -60,7 +73,16 @@ private:
     std::string renewFlacPieces(const std::string& folder, const std::vector<std::string>& names);
     void finishFile();
     void finishBatch();
-    void stopBatch();
+    // Ends the batch without its end steps; the front entry, still queued, gets `headResult`.
+    void stopBatch(FileResult headResult = FileResult::NotStarted, const std::string& reason = {});
+    void endBatch();
+    void showMessage(const std::string& text);
+    void endCurrentRun();
+    void fileJudged(FileOutcome file);
+    void refreshStatus();
+    std::uintmax_t pendingBytes();
+    std::uintmax_t fileSize(const std::string& path);
+    BatchSettings currentSettings() const;
     // The front entry failed before its conversion ran.
     void failFile(const std::string& source, const std::string& reason);
     // The file's outcome once its conversion run is over.
@@ -85,9 +107,17 @@ private:
     DOSOutputs* m_active = nullptr;
     // What the batch's earlier files wrote: folder identity to file names.
     std::map<std::pair<unsigned long long, unsigned long long>, std::vector<std::string>> m_written;
-    std::vector<FailedFile> m_failed;
-    // Converted, but short of what the input's headers promise.
-    std::vector<FailedFile> m_warned;
+    DOSOutputs::MessageSink m_messages;
+    bool m_headRemoved = false;
+    bool m_batchActive = false;
+    bool m_finishing = false;
+    bool m_stopRequested = false;
+    bool m_runEnded = false;
+    int m_messageDepth = 0;
+    int m_filesDone = 0;
+    BatchProgress m_progress;
+    BatchOutcome m_outcome;
+    std::unordered_map<std::string, std::uintmax_t> m_sizes;
 };
 
 } // namespace brisquel

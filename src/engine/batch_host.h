@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace brisquel {
+
+struct BatchOutcome;
 
 // Everything the batch driver reads and changes on the main window. Values are read afresh
 // whenever the driver needs them, so a change made during a batch applies from the next file.
@@ -56,16 +59,27 @@ public:
     // Timer1, the one-shot start of a batch.
     virtual void setStartTimer(bool on) = 0;
 
-    // Command controls: the seven imgToolbar images, and imgConvert.
+    // Command controls: the seven imgToolbar images, and imgConvert, which offers STOP
+    // instead of START NOW! while a batch runs.
     virtual void setToolbarEnabled(bool enabled) = 0;
-    virtual void setConvertEnabled(bool enabled) = 0;
+    virtual void setConvertStop(bool stop) = 0;
+
+    // The whole batch while it runs: the status line's text, and the share of the batch's
+    // media time done (nothing while there is no estimate).
+    virtual void showBatchProgress(const std::string& status, std::optional<double> fractionDone) = 0;
+    // The batch is over (ended or stopped) and its report written to reportFile().
+    virtual void batchEnded(const BatchOutcome& outcome) = 0;
+    // Where the report of the latest batch is kept; empty: no report.
+    virtual std::string reportFile() const = 0;
 
     // End steps.
     virtual void openFolder(const std::string& folder) = 0;
     virtual void playReminderSound() = 0; // returns when the sound has played
     virtual void showDropZone() = 0;      // picDrag visible
 
-    virtual void showMessage(MessageIcon icon, const std::string& title, const std::string& text) = 0;
+    // `details`, when not empty, is offered behind the message ("Show Details...").
+    virtual void showMessage(MessageIcon icon, const std::string& title, const std::string& text,
+                             const std::string& details) = 0;
 };
 
 } // namespace brisquel

@@ -44,6 +44,9 @@ public:
 
     // An OK box; returns when the user has closed it.
     virtual void showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text) = 0;
+    // The same with `details` offered behind the message ("Show Details...").
+    virtual void showDetailedMessage(QWidget* owner, Icon icon, const QString& title, const QString& text,
+                                     const QString& details) = 0;
 
     // Nothing when cancelled.
     virtual std::optional<FileAnswer> openFile(QWidget* owner, const FileRequest& request) = 0;

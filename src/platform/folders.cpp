@@ -57,6 +57,11 @@ bool keepsSettingsBeside(const std::string& programFolder)
         && ::access(programFolder.c_str(), W_OK) == 0;
 }
 
+std::string reportFolder()
+{
+    return xdgFolder("XDG_STATE_HOME", ".local/state") + "/brisquel";
+}
+
 std::string settingsFolder()
 {
     const std::string program = programFolder();

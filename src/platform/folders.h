@@ -14,6 +14,10 @@ std::string scratchFolder();
 // $HOME/output: the output folder used when none is chosen.
 std::string defaultOutputFolder();
 
+// Where batch reports are kept: $XDG_STATE_HOME/brisquel (default ~/.local/state/brisquel),
+// made when the first report is written.
+std::string reportFolder();
+
 // Whether setup.ini and options.ini stay beside the executable: only in a copy that the
 // running user owns and may write, and that is not installed (<prefix>/lib/brisquel). An
 // installed copy keeps them per user even for root, so removing the package leaves nothing.

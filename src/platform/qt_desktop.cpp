@@ -54,10 +54,18 @@ std::optional<Desktop::FileAnswer> runFileDialog(QWidget* owner, const Desktop::
 
 void QtDesktop::showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text)
 {
+    showDetailedMessage(owner, icon, title, text, {});
+}
+
+void QtDesktop::showDetailedMessage(QWidget* owner, Icon icon, const QString& title, const QString& text,
+                                    const QString& details)
+{
     // The texts keep CR LF line ends; a Qt label breaks at LF alone.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(messageIcon(icon), title, shown, QMessageBox::Ok, owner);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     box.exec();
 }
 

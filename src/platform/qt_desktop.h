@@ -9,6 +9,8 @@ class QtDesktop : public Desktop
 {
 public:
     void showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text) override;
+    void showDetailedMessage(QWidget* owner, Icon icon, const QString& title, const QString& text,
+                             const QString& details) override;
     std::optional<FileAnswer> openFile(QWidget* owner, const FileRequest& request) override;
     std::optional<FileAnswer> saveFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* owner, QColor initial, CustomColors& custom) override;

@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "engine/batch_driver.h"
+#include "engine/batch_progress.h"
 #include "engine/progress.h"
 #include "input/code_page.h"
 #include "input/delete_folder_tree.h"
@@ -23,6 +24,7 @@
 #include "ui/accessibility.h"
 #include "ui/add_file.h"
 #include "ui/background_drag.h"
+#include "ui/batch_status_line.h"
 #include "ui/centre_on_screen.h"
 #include "ui/clickable_label.h"
 #include "ui/drop_target.h"
@@ -36,6 +38,7 @@
 #include "ui/progress_caption.h"
 #include "ui/queue_list.h"
 #include "ui/scale_form_to_screen.h"
+#include "ui/stop_control.h"
 #include "ui/tahoma.h"
 #include "ui/window_shortcuts.h"
 
@@ -118,8 +121,9 @@ Desktop::Icon desktopIcon(BatchHost::MessageIcon icon)
 } // namespace
 
 frmMain::frmMain(MainWindowContext context)
+    // A minimise box too, so that a long batch can be put aside.
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint)
+                           | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_context(std::move(context))
     , m_desktop(*m_context.desktop)
     , m_art(drawSkinArtwork(qApp->devicePixelRatio()))
@@ -155,6 +159,10 @@ void frmMain::createControls()
     m_imgConvert = new HotImage(QStringLiteral("imgConvert"), layout::Convert, this);
     m_imgConvert->setHighlightPicture(m_art.convertData);
     m_imgConvert->setCursor(m_art.hand);
+    m_stop = new StopControl(*m_imgConvert, m_art, *this, [this] {
+        if (m_driver)
+            m_driver->requestStop();
+    });
 
     m_LV = new QueueList(m_queue, this);
     m_LV->setGeometry(layout::List);
@@ -216,6 +224,17 @@ void frmMain::createControls()
     m_lblWeb->setCursor(m_art.hand);
     m_lblWeb->setToolTip(helpPageUrl(m_context.programFolder).toString());
 
+    m_status = new BatchStatusLine(this);
+    connect(m_status, &BatchStatusLine::reportRequested, this,
+            [this](const QString& file) { m_desktop.openUrl(QUrl::fromLocalFile(file)); });
+    // The end text speaks of the list as the batch left it.
+    for (auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(m_LV->model(), rowsChanged, m_status, [this] {
+            if (!m_driver || !m_driver->isActive())
+                m_status->dropEndText();
+        });
+    }
+
     // Over the skin, only the bare background is the background: a pointer over any control
     // must not run the background sequence.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -254,7 +273,9 @@ void frmMain::connectHotImages()
     connect(m_imgConvert, &HotImage::moved, m_imgConvert, &HotImage::light);
     connect(m_imgConvert, &HotImage::pressed, m_imgConvert, &HotImage::clearPicture);
     connect(m_imgConvert, &HotImage::clicked, this, [this] {
-        if (m_driver)
+        if (m_driver && m_driver->isActive())
+            m_driver->requestStop();
+        else if (m_driver)
             m_driver->StartConversion();
     });
 }
@@ -696,9 +717,29 @@ void frmMain::setToolbarEnabled(bool enabled)
         image->setEnabled(enabled);
 }
 
-void frmMain::setConvertEnabled(bool enabled)
+void frmMain::setConvertStop(bool stop)
 {
-    m_imgConvert->setEnabled(enabled);
+    m_stop->setStopShown(stop);
+}
+
+void frmMain::showBatchProgress(const std::string& status, std::optional<double> fractionDone)
+{
+    m_status->showRunning(QString::fromStdString(status));
+    m_announcer.showProgress(fractionDone);
+}
+
+void frmMain::batchEnded(const BatchOutcome& outcome)
+{
+    const QString report = QString::fromStdString(reportFile());
+    m_status->showEnd(QString::fromStdString(BatchEndText(outcome)), QFileInfo::exists(report) ? report : QString());
+    m_announcer.clearProgress();
+    if (!outcome.stopped && !isActiveWindow())
+        m_announcer.notify(QStringLiteral("Brisquel"), QString::fromStdString(BatchNotificationText(outcome)));
+}
+
+std::string frmMain::reportFile() const
+{
+    return m_context.reportFolder.empty() ? std::string() : m_context.reportFolder + "/last-batch.txt";
 }
 
 void frmMain::openFolder(const std::string& folder)
@@ -716,9 +757,11 @@ void frmMain::showDropZone()
     m_picDrag->show();
 }
 
-void frmMain::showMessage(MessageIcon icon, const std::string& title, const std::string& text)
+void frmMain::showMessage(MessageIcon icon, const std::string& title, const std::string& text,
+                          const std::string& details)
 {
-    m_desktop.showMessage(this, desktopIcon(icon), QString::fromStdString(title), QString::fromStdString(text));
+    m_desktop.showDetailedMessage(this, desktopIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
+                                  QString::fromStdString(details));
 }
 
 } // namespace brisquel

@@ -2,6 +2,7 @@
 
 #include "engine/batch_host.h"
 #include "input/conversion_queue.h"
+#include "platform/desktop_announcer.h"
 #include "platform/qt_event_pump.h"
 #include "ui/main_window_context.h"
 #include "ui/skin_artwork.h"
@@ -21,6 +22,7 @@ class QTimer;
 namespace brisquel {
 
 class BatchDriver;
+class BatchStatusLine;
 class CodePage;
 class CommonDlgsW;
 class DropTarget;
@@ -29,6 +31,7 @@ class OutputSettingsPanel;
 class PickerFolders;
 class ProgressCaption;
 class QueueList;
+class StopControl;
 class frmMenu;
 struct IntakeContext;
 
@@ -89,11 +92,15 @@ public:
     void setAnimationTimer(bool on) override;
     void setStartTimer(bool on) override;
     void setToolbarEnabled(bool enabled) override;
-    void setConvertEnabled(bool enabled) override;
+    void setConvertStop(bool stop) override;
+    void showBatchProgress(const std::string& status, std::optional<double> fractionDone) override;
+    void batchEnded(const BatchOutcome& outcome) override;
+    std::string reportFile() const override;
     void openFolder(const std::string& folder) override;
     void playReminderSound() override;
     void showDropZone() override;
-    void showMessage(MessageIcon icon, const std::string& title, const std::string& text) override;
+    void showMessage(MessageIcon icon, const std::string& title, const std::string& text,
+                     const std::string& details) override;
 
 signals:
     // lblPB shows a new caption.
@@ -166,6 +173,9 @@ private:
     QLabel* m_imgPB = nullptr;
     ProgressCaption* m_lblPB = nullptr;
     QLabel* m_lblWeb = nullptr;
+    BatchStatusLine* m_status = nullptr;
+    StopControl* m_stop = nullptr;
+    DesktopAnnouncer m_announcer;
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QTimer* m_timer3 = nullptr;

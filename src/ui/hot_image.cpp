@@ -37,13 +37,28 @@ void HotImage::clearPicture()
     showPicture();
 }
 
-// A disabled image never lights up, so its dimmed picture wins over a light left on.
+void HotImage::setHighlightPicture(const QPixmap& picture)
+{
+    m_highlight = picture;
+    showPicture();
+}
+
+void HotImage::setRestingPicture(const QPixmap& picture)
+{
+    m_resting = picture;
+    showPicture();
+}
+
+// A disabled image never lights up, so its dimmed picture wins over a light left on; a
+// null resting picture lets the skin beneath show.
 void HotImage::showPicture()
 {
     if (!isEnabled() && !m_disabled.isNull())
         setPixmap(m_disabled);
     else if (m_lit)
         setPixmap(m_highlight);
+    else if (!m_resting.isNull())
+        setPixmap(m_resting);
     else
         clear();
 }

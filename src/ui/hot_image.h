@@ -16,8 +16,10 @@ class HotImage : public ClickableLabel
 public:
     HotImage(const QString& name, const QRect& rect, QWidget* parent);
 
-    void setHighlightPicture(const QPixmap& picture) { m_highlight = picture; }
+    void setHighlightPicture(const QPixmap& picture);
     void setDisabledPicture(const QPixmap& picture);
+    // Shown while not lit, in place of the skin beneath; a null picture lets the skin show.
+    void setRestingPicture(const QPixmap& picture);
     void light();
     void clearPicture();
     bool isLit() const { return m_lit; }
@@ -36,6 +38,7 @@ private:
 
     QPixmap m_highlight;
     QPixmap m_disabled;
+    QPixmap m_resting;
     bool m_lit = false;
 };
 

@@ -11,6 +11,7 @@ MainWindowContext MainWindowContext::forThisProgram(Desktop& desktop)
 {
     MainWindowContext context{brisquel::programFolder(), brisquel::scratchFolder(), brisquel::settingsFolder(),
                               brisquel::defaultOutputFolder(), &desktop};
+    context.reportFolder = brisquel::reportFolder();
     context.musicFolder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation).toStdString();
     context.homeFolder = QDir::homePath().toStdString();
     return context;

@@ -28,6 +28,8 @@ struct MainWindowContext
     // Where the pickers open when nothing has been picked yet in this run.
     std::string musicFolder{};
     std::string homeFolder{};
+    // Holds last-batch.txt; empty: batches keep no report.
+    std::string reportFolder{};
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

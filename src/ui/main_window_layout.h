@@ -52,5 +52,7 @@ inline constexpr QRect Browse{640, 291, 49, 25};
 inline constexpr QRect Bar{109, 409, 361, 13};
 inline constexpr QRect Percentage{208, 409, 157, 13};
 inline constexpr QRect Web{14, 434, 133, 13};
+// The whole batch's line, on the footer to the right of the web label.
+inline constexpr QRect Status{170, 434, 300, 13};
 
 } // namespace brisquel::layout

@@ -23,6 +23,8 @@ const QColor HotTile(0xE7, 0xEF, 0xFE);
 const QColor HotTileLine(0xC3, 0xD5, 0xFB);
 const QColor Folder(0xF2, 0xB1, 0x33);
 const QColor Danger(0xE1, 0x4B, 0x4B);
+const QColor DangerHot(0xEE, 0x5F, 0x5F);
+const QColor DangerDeep(0xB9, 0x33, 0x33);
 const QColor Positive(0x1F, 0xA9, 0x6B);
 const QColor Gear(0x5B, 0x6B, 0x80);
 const QColor HelpBlue(0x0E, 0x9B, 0xD8);
@@ -344,6 +346,33 @@ void paintConvertButton(QPainter& p, const QRectF& area, bool hot)
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Convert and split"));
 }
 
+// The same button while a batch runs: red, with a stop square.
+void paintStopButton(QPainter& p, const QRectF& area, bool hot)
+{
+    const QRectF face = area.adjusted(1, 1, -1, -3);
+    const QColor fill = hot ? DangerHot : Danger;
+    p.setPen(Qt::NoPen);
+    QColor shadow = DangerDeep;
+    shadow.setAlpha(hot ? 90 : 60);
+    p.setBrush(shadow);
+    p.drawRoundedRect(face.translated(0, hot ? 2.5 : 1.5), 12, 12);
+    p.setBrush(fill);
+    p.drawRoundedRect(face, 12, 12);
+    const QPointF c(face.left() + 33, face.center().y());
+    p.setBrush(Card);
+    p.drawEllipse(c, 18, 18);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(c.x() - 7, c.y() - 7, 14, 14), 2.5, 2.5);
+    p.setPen(Card);
+    p.setFont(skinFont(16, QFont::Bold));
+    p.drawText(QRectF(c.x() + 26, face.top(), face.right() - c.x() - 26, face.height() - 14),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("STOP"));
+    p.setFont(skinFont(10));
+    p.setPen(QColor(0xFD, 0xE2, 0xE2));
+    p.drawText(QRectF(c.x() + 27, face.center().y() + 4, face.right() - c.x() - 27, 18),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Stop the conversion"));
+}
+
 QRectF convertArea()
 {
     return QRectF(layout::Convert.topLeft(), layout::ConvertHighlight);
@@ -464,6 +493,12 @@ SkinArtwork drawSkinArtwork(qreal ratio)
         p.fillRect(convertArea(), Page);
         paintConvertButton(p, convertArea(), true);
     });
+    for (const bool hot : {false, true}) {
+        (hot ? art.stopHotData : art.stopData) = drawOverSkin(art.skin, convertArea(), ratio, [hot](QPainter& p) {
+            p.fillRect(convertArea(), Page);
+            paintStopButton(p, convertArea(), hot);
+        });
+    }
     art.barFill = drawBarFill(ratio);
     art.logo = drawLogo(ratio);
     art.hand = drawHand(ratio);

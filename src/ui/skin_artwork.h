@@ -18,6 +18,8 @@ struct SkinArtwork
     std::array<QPixmap, 7> buttonData;     // imgButtonData by index; index 5 is empty
     std::array<QPixmap, 7> buttonDisabled; // the same buttons dimmed, shown during a batch
     QPixmap convertData;                   // imgConvertData, 185 x 88
+    QPixmap stopData;                      // imgConvert while a batch runs, 185 x 88
+    QPixmap stopHotData;                   // the same under the pointer
     QPixmap barFill;                       // 1 x 15, stretched over the bar
     QPixmap logo;                          // the product mark, for the window icon
     QCursor hand;                          // 32 x 32, hot spot on the fingertip (6, 0)

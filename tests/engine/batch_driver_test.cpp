@@ -46,6 +46,7 @@ protected:
         host.program = test::makeFakeProgramFolder(dir / "prog");
         host.scratch = dir / "cache/brisquel/tmp";
         host.folder = dir / "out";
+        host.report = dir / "state/brisquel/last-batch.txt";
     }
     void TearDown() override
     {
@@ -96,7 +97,10 @@ protected:
     test::FakeBatchHost host;
     test::SleepPump pump;
     std::vector<std::string> messages;
-    BatchDriver driver{host, pump, [this](const std::string& text) { messages.push_back(text); }};
+    // Moved by the tests that read the time left; still for the others.
+    std::chrono::steady_clock::time_point now{};
+    BatchDriver driver{host, pump, [this](const std::string& text) { messages.push_back(text); },
+                       ConverterSilenceLimit, [this] { return now; }};
 };
 
 TEST_F(BatchDriverTest, EmptyQueueAsksForAFile)
@@ -111,7 +115,7 @@ TEST_F(BatchDriverTest, Mp3FileIsProbedThenConvertedAndTheBatchEnds)
     host.queue = {in};
     host.sound = 0;
     driver.StartConversion();
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"toolbar off", "convert off", "timer1 on"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"toolbar off", "convert stop", "timer1 on"}));
     driver.onStartTimerTick();
 
     EXPECT_EQ(runs(), (std::vector<std::string>{"-i | " + in, conversionOf(in, host.folder + "/a.b%05d.mp3", Mp3Options)}));
@@ -125,7 +129,8 @@ TEST_F(BatchDriverTest, Mp3FileIsProbedThenConvertedAndTheBatchEnds)
     EXPECT_EQ(callsFrom("timer1 off"),
               (std::vector<std::string>{"timer1 off", "caption Preparing Files...", "timer2 on", "timer2 off",
                                         "caption 46.1%", "remove", "open " + host.folder, "sound", "dropzone",
-                                        "timer2 off", "convert on", "toolbar on", "width 0", "caption Done."}));
+                                        "timer2 off", "convert start", "toolbar on", "width 0", "caption Done.",
+                                        "batch ended"}));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -255,8 +260,8 @@ TEST_F(BatchDriverTest, FailedFilesAreReportedAfterTheEndSteps)
         report += "\nbad" + std::to_string(i) + ".mp3: Invalid data found when processing input";
     report += "\nand 1 more";
     EXPECT_EQ(callsFrom("open " + host.folder),
-              (std::vector<std::string>{"open " + host.folder, "sound", "dropzone", "timer2 off", "convert on",
-                                        "toolbar on", "width 0", "caption Done, 11 failed.",
+              (std::vector<std::string>{"open " + host.folder, "sound", "dropzone", "timer2 off", "convert start",
+                                        "toolbar on", "width 0", "caption Done, 11 failed.", "batch ended",
                                         "message warning Convert: " + report}));
 }
 
@@ -267,6 +272,11 @@ struct FailureRow
     bool staleSegment; // a segment of the same name left from an earlier run
     bool failed;
 };
+
+void PrintTo(const FailureRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 class BatchFailure : public BatchDriverTest, public testing::WithParamInterface<FailureRow>
 {
@@ -308,8 +318,8 @@ TEST_F(BatchDriverTest, MissingConverterStopsTheBatchWithOneMessage)
     EXPECT_EQ(messages, std::vector<std::string>{"File or command not found"});
     EXPECT_EQ(host.queue.size(), 2u);
     EXPECT_EQ(callsFrom("caption Preparing Files..."),
-              (std::vector<std::string>{"caption Preparing Files...", "timer2 on", "timer2 off", "convert on",
-                                        "toolbar on", "width 0", "caption Stopped."}));
+              (std::vector<std::string>{"caption Preparing Files...", "timer2 on", "timer2 off", "convert start",
+                                        "toolbar on", "width 0", "caption Stopped.", "batch ended"}));
 
     // The same with a FLAC file at the head: its first pass is the run that cannot start.
     messages.clear();
@@ -488,7 +498,7 @@ TEST_F(BatchDriverTest, AnExceptionOutOfTheBatchUnlocksTheControls)
     driver.StartConversion();
     EXPECT_THROW(driver.onStartTimerTick(), std::runtime_error);
     EXPECT_FALSE(driver.isRunning());
-    EXPECT_EQ(host.count("convert on"), 1);
+    EXPECT_EQ(host.count("convert start"), 1);
     EXPECT_EQ(host.count("toolbar on"), 1);
 }
 
@@ -525,6 +535,153 @@ TEST_F(BatchDriverTest, AnUnlistableOutputFolderIsJudgedByTheExitStatus)
     EXPECT_NE(host.calls.back().find("bad.mp3: Invalid data found when processing input"), std::string::npos)
         << host.calls.back();
     EXPECT_TRUE(exists(host.folder + "/a00000.mp3"));
+}
+
+// Where a stop lands: while the probe or a FLAC input's first pass runs (both made to hang
+// on the input), or once the conversion has shown progress (the converter then lingers).
+struct StopRow
+{
+    const char* name;
+    const char* file;
+    const char* hangOn; // FAKE_CONV_HANG_MATCH
+    bool inConversion;
+    std::size_t runsStarted;
+};
+
+void PrintTo(const StopRow& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
+class BatchStop : public BatchDriverTest, public testing::WithParamInterface<StopRow>
+{
+};
+
+TEST_P(BatchStop, EndsTheRunKeepsTheFilesQueuedAndSkipsTheEndSteps)
+{
+    const StopRow& row = GetParam();
+    const std::string first = input(row.file);
+    const std::string second = input("b.mp3");
+    host.queue = {first, second};
+    host.sound = 0;
+    if (row.hangOn)
+        setenv("FAKE_CONV_HANG_MATCH", row.hangOn, 1);
+    else
+        setenv("FAKE_CONV_SLEEP_MS", "60000", 1);
+    int stops = 0;
+    const auto stop = [&] {
+        driver.requestStop();
+        driver.requestStop(); // the second click adds nothing
+        ++stops;
+    };
+    if (row.inConversion) {
+        host.onCall = [&](const std::string& call) {
+            if (call.starts_with("caption ") && call.ends_with("%") && stops == 0)
+                stop();
+        };
+    } else {
+        pump.onPending = [&] {
+            if (host.count("timer2 on") == 1 && stops == 0 && runs().size() == 1)
+                stop();
+        };
+    }
+    runBatch();
+
+    EXPECT_EQ(stops, 1);
+    EXPECT_EQ(runs().size(), row.runsStarted);
+    EXPECT_TRUE(test::converterProcessesOn(first).empty());
+    EXPECT_EQ(host.queue, (std::vector<std::string>{first, second}));
+    EXPECT_FALSE(fs::exists(host.folder) && !fs::is_empty(host.folder)) << "segments of the stopped run stay";
+    EXPECT_FALSE(exists(host.scratch + "/tmp.wav"));
+    EXPECT_EQ(host.count("open " + host.folder) + host.count("sound") + host.count("dropzone"), 0);
+    EXPECT_EQ(callsFrom("convert start"),
+              (std::vector<std::string>{"convert start", "toolbar on", "width 0", "caption Stopped.", "batch ended"}));
+    const auto convertStart = std::find(host.calls.begin(), host.calls.end(), "convert start");
+    ASSERT_NE(convertStart, host.calls.begin());
+    EXPECT_EQ(*(convertStart - 1), "timer2 off") << "the animation is off at the end";
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(host.ended.stopped);
+    const std::string report = test::readFile(host.report);
+    EXPECT_NE(report.find("stopped     " + std::string(row.file) + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("not started b.mp3\n"), std::string::npos) << report;
+
+    // START again converts the rest, each file once.
+    unsetenv("FAKE_CONV_HANG_MATCH");
+    unsetenv("FAKE_CONV_SLEEP_MS");
+    host.onCall = nullptr;
+    pump.onPending = nullptr;
+    runBatch();
+    EXPECT_TRUE(host.queue.empty());
+    EXPECT_EQ(host.caption, "Done.");
+    EXPECT_EQ(host.count("open " + host.folder), 1);
+    EXPECT_EQ(host.ended.converted(), 2);
+    EXPECT_FALSE(host.ended.stopped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchStop,
+                         testing::Values(StopRow{"DuringTheProbe", "a.mp3", "a.mp3", false, 1},
+                                         StopRow{"DuringAFlacFirstPass", "a.flac", "a.flac", false, 1},
+                                         StopRow{"DuringTheConversion", "a.mp3", nullptr, true, 2}),
+                         [](const testing::TestParamInfo<StopRow>& info) { return std::string(info.param.name); });
+
+TEST_F(BatchDriverTest, StopBeforeTheFirstTickStartsNothing)
+{
+    host.queue = {input("a.mp3")};
+    driver.StartConversion();
+    driver.requestStop();
+    driver.onStartTimerTick();
+    EXPECT_TRUE(runs().empty());
+    EXPECT_EQ(host.queue.size(), 1u);
+    EXPECT_EQ(host.caption, "Stopped.");
+    EXPECT_FALSE(driver.isActive());
+    // Once idle, a stop request is nothing.
+    host.calls.clear();
+    driver.requestStop();
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(BatchDriverTest, StatusLineCountsDroppedFilesAndEstimatesFromTheClock)
+{
+    const std::string a = input("a.mp3"); // 5 bytes
+    const std::string b = dir / "in/b.mp3";
+    test::writeFile(b, "audioaudio");  // 10 bytes: twice the media time of a, by size
+    host.queue = {a};
+    host.split = "0"; // one progress line per file, at its end: time=00:01:05.00 speed=50x
+    host.onCall = [&](const std::string& call) {
+        if (call == "timer2 off" && host.count("timer2 off") == 1)
+            now += std::chrono::seconds(13);
+        if (call == "timer2 off" && host.count("timer2 off") == 2)
+            now += std::chrono::seconds(26);
+        if (call == "caption 100%" && host.queue.size() == 1 && host.queue[0] == a)
+            host.queue.push_back(b); // dropped during the batch
+    };
+    runBatch();
+
+    const std::string dot = " \u00B7 ";
+    EXPECT_EQ(host.statuses, (std::vector<std::string>{
+                                 "File 1 of 1" + dot + "estimating...",  // preparing a
+                                 "File 1 of 1" + dot + "estimating...",  // probed, not yet a tenth done
+                                 "File 1 of 2" + dot + "0:26 left" + dot + "50.0x", // a done at 5x; b by size
+                                 "File 2 of 2" + dot + "0:26 left" + dot + "50.0x", // preparing b
+                                 "File 2 of 2" + dot + "0:13 left" + dot + "50.0x", // b probed: 65 s
+                                 "File 2 of 2" + dot + "0:00 left" + dot + "50.0x"}));
+    EXPECT_EQ(host.fractions, (std::vector<double>{-1, -1, 1.0 / 3, 1.0 / 3, 0.5, 1}));
+    EXPECT_EQ(BatchEndText(host.ended), "2 converted in 0:39");
+    const std::string report = test::readFile(host.report);
+    EXPECT_NE(report.find("converted   a.mp3 -> 1 segment: a00000.mp3\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("converted   b.mp3 -> 1 segment: b00000.mp3\n"), std::string::npos) << report;
+}
+
+TEST_F(BatchDriverTest, FailureBoxCarriesTheReportAsDetails)
+{
+    setenv("FAKE_CONV_ERROR", "Invalid data found when processing input", 1);
+    setenv("FAKE_CONV_FAIL_MATCH", "bad", 1);
+    host.queue = {input("good.mp3"), input("bad.mp3")};
+    runBatch();
+    ASSERT_EQ(host.details.size(), 1u);
+    EXPECT_EQ(host.details[0], test::readFile(host.report));
+    EXPECT_NE(host.details[0].find("failed      bad.mp3: Invalid data found when processing input\n"), std::string::npos);
+    EXPECT_EQ(host.ended.count(FileResult::Failed), 1);
 }
 
 } // namespace

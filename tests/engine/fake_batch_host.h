@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/batch_host.h"
+#include "engine/batch_outcome.h"
 
 #include <functional>
 #include <map>
@@ -32,10 +33,16 @@ public:
     bool copy = false;
     std::string program;
     std::string scratch;
+    std::string report; // reportFile()
 
     int width = 0;
     std::string caption = "0%";
     std::vector<std::string> calls;
+    // The status line's texts and the launcher's fractions (-1: none), apart from calls.
+    std::vector<std::string> statuses;
+    std::vector<double> fractions;
+    std::vector<std::string> details; // of each message
+    BatchOutcome ended;
     std::function<void(const std::string& call)> onCall;
 
     int queueCount() const override { return static_cast<int>(queue.size()); }
@@ -87,12 +94,25 @@ public:
         log(on ? "timer1 on" : "timer1 off");
     }
     void setToolbarEnabled(bool enabled) override { log(enabled ? "toolbar on" : "toolbar off"); }
-    void setConvertEnabled(bool enabled) override { log(enabled ? "convert on" : "convert off"); }
+    void setConvertStop(bool stop) override { log(stop ? "convert stop" : "convert start"); }
+    void showBatchProgress(const std::string& status, std::optional<double> fractionDone) override
+    {
+        statuses.push_back(status);
+        fractions.push_back(fractionDone.value_or(-1));
+    }
+    void batchEnded(const BatchOutcome& outcome) override
+    {
+        ended = outcome;
+        log("batch ended");
+    }
+    std::string reportFile() const override { return report; }
     void openFolder(const std::string& path) override { log("open " + path); }
     void playReminderSound() override { log("sound"); }
     void showDropZone() override { log("dropzone"); }
-    void showMessage(MessageIcon icon, const std::string& title, const std::string& text) override
+    void showMessage(MessageIcon icon, const std::string& title, const std::string& text,
+                     const std::string& detailText) override
     {
+        details.push_back(detailText);
         const char* name = icon == MessageIcon::Warning ? "warning" : icon == MessageIcon::Critical ? "critical" : "info";
         log(std::string("message ") + name + " " + title + ": " + text);
     }

@@ -16,9 +16,17 @@ std::optional<T> next(std::deque<std::optional<T>>& script)
 
 } // namespace
 
-void ScriptedDesktop::showMessage(QWidget*, Icon icon, const QString& title, const QString& text)
+void ScriptedDesktop::showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text)
 {
-    messages.push_back({icon, title, text});
+    showDetailedMessage(owner, icon, title, text, {});
+}
+
+void ScriptedDesktop::showDetailedMessage(QWidget*, Icon icon, const QString& title, const QString& text,
+                                          const QString& details)
+{
+    messages.push_back({icon, title, text, details});
+    if (whileMessageOpen)
+        whileMessageOpen(Message(messages.back()));
 }
 
 std::optional<Desktop::FileAnswer> ScriptedDesktop::openFile(QWidget*, const FileRequest& request)

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -21,9 +22,12 @@ public:
         Icon icon;
         QString title;
         QString text;
+        QString details;
     };
 
     void showMessage(QWidget* owner, Icon icon, const QString& title, const QString& text) override;
+    void showDetailedMessage(QWidget* owner, Icon icon, const QString& title, const QString& text,
+                             const QString& details) override;
     std::optional<FileAnswer> openFile(QWidget* owner, const FileRequest& request) override;
     std::optional<FileAnswer> saveFile(QWidget* owner, const FileRequest& request) override;
     std::optional<QColor> chooseColor(QWidget* owner, QColor initial, CustomColors& custom) override;
@@ -37,6 +41,8 @@ public:
     std::optional<QColor> customColorToDefine; // "defined" in the next colour dialog, slot 0
 
     std::vector<Message> messages;
+    // Runs while a message box stands open, as a user acting before closing it would.
+    std::function<void(const Message&)> whileMessageOpen;
     std::vector<FileRequest> fileRequests;
     std::vector<QString> folderStarts; // where each folder browser opened
     std::vector<QColor> colorRequests;

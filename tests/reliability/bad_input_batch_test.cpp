@@ -97,11 +97,11 @@ public:
     // Queued as a drop on the list queues it: the path as it is, with no check.
     static void queue(frmMain& w, const std::string& path) { w.queue().append(plainDropEntry(path)); }
 
-    // Everything outside the output and scratch folders: the inputs, the settings, the
-    // sandbox's own folders.
+    // Everything outside the output, scratch and report folders: the inputs, the settings,
+    // the sandbox's own folders.
     test::FolderSnapshot sandbox(const std::string& outputFolder) const
     {
-        return test::snapshotFolder(dir.path(), {outputFolder, scratch});
+        return test::snapshotFolder(dir.path(), {outputFolder, scratch, reports});
     }
 
     BatchResult runBatch(frmMain& w, const std::function<void(const QString&)>& onCaption = {})
@@ -137,7 +137,8 @@ public:
         EXPECT_TRUE(result.ended) << "the batch did not end; last caption " << result.caption.toStdString();
         if (result.ended) {
             expectSurvived(w);
-            EXPECT_EQ(test::snapshotDifferences(before, sandbox(outputFolder)), "") << "only the output and scratch folders change";
+            EXPECT_EQ(test::snapshotDifferences(before, sandbox(outputFolder)), "")
+            << "only the output, scratch and report folders change";
         }
         return result;
     }
@@ -469,7 +470,7 @@ TEST_F(ConverterFaultTest, SameNamesNeverOverwriteAResultOrAnInput)
     control<QLineEdit>(*w, "txtPath")->setText(QString::fromStdString(inputs));
     queue(*w, recording);
     queue(*w, segmentNamed);
-    const test::FolderSnapshot others = test::snapshotFolder(dir.path(), {inputs, scratch});
+    const test::FolderSnapshot others = test::snapshotFolder(dir.path(), {inputs, scratch, reports});
     result = runBatch(*w);
     ASSERT_TRUE(result.ended);
     expectSurvived(*w);
@@ -477,7 +478,7 @@ TEST_F(ConverterFaultTest, SameNamesNeverOverwriteAResultOrAnInput)
     EXPECT_EQ(test::readFile(segmentNamed), before) << "a queued input was written over";
     EXPECT_TRUE(fs::exists(inputs + "/REC (2)00000.mp3"));
     EXPECT_TRUE(fs::exists(inputs + "/REC0000000000.mp3"));
-    EXPECT_EQ(test::snapshotDifferences(others, test::snapshotFolder(dir.path(), {inputs, scratch})), "");
+    EXPECT_EQ(test::snapshotDifferences(others, test::snapshotFolder(dir.path(), {inputs, scratch, reports})), "");
 }
 
 // A converter that goes silent (its input stopped answering) is ended after the silence

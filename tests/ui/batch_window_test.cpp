@@ -3,6 +3,7 @@
 #include "main_window_fixture.h"
 
 #include "settings/option_values.h"
+#include "ui/hot_image.h"
 #include "ui/main_window_layout.h"
 #include "ui/help_page.h"
 
@@ -50,7 +51,7 @@ protected:
         bool any = false;
         for (int i = 0; i < 7; ++i)
             any = any || control<QWidget>(w, QStringLiteral("imgToolbar%1").arg(i).toLatin1())->isEnabled();
-        return any || control<QWidget>(w, "imgConvert")->isEnabled();
+        return any;
     }
 
     static std::vector<std::string> filesIn(const std::string& folder)
@@ -77,7 +78,8 @@ TEST_F(BatchWindowTest, StartNowConvertsTheQueueIntoSegments)
     QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
         captions << caption;
         if (caption != "Done.")
-            lockedWhileRunning = lockedWhileRunning && !toolbarEnabled(*w);
+            lockedWhileRunning = lockedWhileRunning && !toolbarEnabled(*w)
+                              && control<QWidget>(*w, "imgConvert")->toolTip() == "Stop the conversion (Esc)";
     });
     click(*w, layout::Convert.center());
     EXPECT_FALSE(toolbarEnabled(*w)) << "the toolbar is locked from the click on";
@@ -92,7 +94,8 @@ TEST_F(BatchWindowTest, StartNowConvertsTheQueueIntoSegments)
     const QRegularExpression percentage(QStringLiteral("^\\d+(\\.\\d+)?%$"));
     EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [&](const QString& c) { return percentage.match(c).hasMatch(); }))
         << captions.join(" | ").toStdString();
-    EXPECT_TRUE(lockedWhileRunning);
+    EXPECT_TRUE(lockedWhileRunning) << "the toolbar is locked and the start image offers STOP";
+    EXPECT_NE(control<QWidget>(*w, "imgConvert")->accessibleName(), "Stop conversion");
     EXPECT_TRUE(toolbarEnabled(*w));
     EXPECT_EQ(w->progressWidth(), 0);
     EXPECT_EQ(control<QWidget>(*w, "imgPB")->width(), 0);
@@ -128,7 +131,7 @@ TEST_F(BatchWindowTest, SplittingWithoutReencodingIsTakenFromTheOptions)
     EXPECT_TRUE(description.contains("Audio: mp3, 44100 Hz")) << description.toStdString();
 }
 
-TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnoreClicks)
+TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarIgnoresClicks)
 {
     const std::string first = makeTone(3, "first.wav");
     const std::string second = makeTone(3, "second.wav");
@@ -151,7 +154,6 @@ TEST_F(BatchWindowTest, ADropDuringABatchJoinsItWhileOnlyTheToolbarAndStartIgnor
         desktop.folderAnswers.push_back(QString::fromStdString(output));
         for (int i : {0, 6, 1, 2, 3, 4})
             click(*w, layout::Toolbar[i].center());
-        click(*w, layout::Convert.center());
         click(*w, layout::Browse.center());
         click(*w, control<QWidget>(*w, "lblWeb")->geometry().center());
     });
@@ -206,6 +208,80 @@ TEST_F(BatchWindowTest, ClosingDuringAConversionEndsTheConverterAndTheScratchFil
     EXPECT_FALSE(fs::exists(scratch + "/tmp.wav"));
     EXPECT_FALSE(fs::exists(scratch + "/tmpfile1.mp3"));
 }
+
+// STOP during a real conversion, by a click on the start image or by Esc: the converter
+// ends, its segments go, the file stays queued and the end steps do not run.
+class StopWindowTest : public BatchWindowTest, public testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(StopWindowTest, StopsTheConversionAndKeepsTheFile)
+{
+    const bool byEscape = GetParam();
+    const std::string tone = makeTone(1800);
+    auto w = start(test::binFolder());
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+    addFile(*w, tone);
+    auto* image = control<QLabel>(*w, "imgConvert");
+    auto* status = control<QLabel>(*w, "lblStatus");
+
+    bool stopped = false;
+    bool stopShown = false;
+    bool hoverLit = false;
+    QString statusWhileRunning;
+    QObject::connect(w.get(), &frmMain::progressCaptionChanged, [&](const QString& caption) {
+        if (!caption.endsWith('%') || stopped)
+            return;
+        stopped = true;
+        stopShown = image->isEnabled() && image->toolTip() == "Stop the conversion (Esc)"
+                    && image->accessibleName() == "Stop conversion" && !image->pixmap().isNull();
+        // Off the point of the start click, so that the pointer moves.
+        moveTo(*w, layout::Convert.center() + QPoint(10, 5));
+        hoverLit = static_cast<HotImage*>(image)->isLit();
+        statusWhileRunning = status->text();
+        if (byEscape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        else
+            click(*w, layout::Convert.center());
+    });
+    click(*w, layout::Convert.center());
+    for (int i = 0; i < 3000 && control<QLabel>(*w, "lblPB")->text() != "Stopped." && desktop.openedUrls.empty(); ++i)
+        QTest::qWait(100);
+
+    ASSERT_TRUE(stopped);
+    EXPECT_EQ(control<QLabel>(*w, "lblPB")->text(), "Stopped.");
+    EXPECT_TRUE(stopShown);
+    EXPECT_TRUE(hoverLit) << "STOP lights up under the pointer";
+    EXPECT_TRUE(statusWhileRunning.startsWith(QStringLiteral("File 1 of 1 \u00B7 "))) << statusWhileRunning.toStdString();
+    EXPECT_TRUE(test::converterProcessesOn(tone).empty());
+    EXPECT_TRUE(filesIn(output).empty());
+    EXPECT_EQ(control<QTreeWidget>(*w, "LV")->topLevelItemCount(), 1);
+    EXPECT_TRUE(desktop.openedUrls.empty());
+    EXPECT_TRUE(desktop.sounds.empty());
+    EXPECT_TRUE(toolbarEnabled(*w));
+    EXPECT_EQ(w->progressWidth(), 0);
+    EXPECT_TRUE(image->pixmap().isNull() || static_cast<HotImage*>(image)->isLit()) << "START NOW! is back";
+    EXPECT_NE(image->accessibleName(), "Stop conversion");
+
+    // The status line's end text links to the report, which names the stopped file.
+    const std::string report = reports + "/last-batch.txt";
+    EXPECT_NE(test::readFile(report).find("stopped     tone.wav\n"), std::string::npos);
+    EXPECT_TRUE(status->text().contains(QStringLiteral("0 converted, stopped in "))) << status->text().toStdString();
+    emit status->linkActivated(QStringLiteral("report"));
+    ASSERT_EQ(desktop.openedUrls.size(), 1u);
+    EXPECT_EQ(desktop.openedUrls[0], QUrl::fromLocalFile(QString::fromStdString(report)));
+
+    // A change of the list takes the end text away.
+    QTreeWidget* list = control<QTreeWidget>(*w, "LV");
+    w->queue().removeAt(0);
+    EXPECT_EQ(list->topLevelItemCount(), 0);
+    EXPECT_TRUE(status->text().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, StopWindowTest, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "ByEscape" : "ByClick");
+                         });
 
 } // namespace
 } // namespace brisquel

@@ -197,12 +197,12 @@ TEST_P(ShortcutTest, DoesWhatItsImageDoesButNothingWhileTheImageIsDisabled)
 
     const Effects before = effects(*w, unloaded);
     w->setToolbarEnabled(false);
-    w->setConvertEnabled(false);
+    control<QWidget>(*w, "imgConvert")->setEnabled(false);
     press(c.key);
     EXPECT_EQ(effects(*w, unloaded), before) << "a key obeys its image";
 
     w->setToolbarEnabled(true);
-    w->setConvertEnabled(true);
+    control<QWidget>(*w, "imgConvert")->setEnabled(true);
     press(c.key);
     EXPECT_NE(effects(*w, unloaded), before);
 }
@@ -306,7 +306,7 @@ TEST_F(KeyboardWindowTest, AssistiveTechnologyHearsButtonsNamesAndTheProgress)
     EXPECT_FALSE(reached.count(QString())) << "no button without a name";
 
     w->setToolbarEnabled(false);
-    w->setConvertEnabled(false);
+    control<QWidget>(*w, "imgConvert")->setEnabled(false);
     for (const auto& [object, name] : buttons)
         EXPECT_TRUE(accessible(control<QWidget>(*w, object))->state().disabled) << name;
     w->setToolbarEnabled(true);

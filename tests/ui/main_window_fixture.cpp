@@ -16,10 +16,12 @@ MainWindowFixture::MainWindowFixture()
     , scratch(dir / "cache/brisquel/tmp")
     , settings(dir / "settings")
     , output(dir / "output")
+    , reports(dir / "state/brisquel")
     , home(dir / "home")
     , music(dir / "home/Music")
 {
     std::filesystem::create_directories(settings);
+    std::filesystem::create_directories(reports);
     std::filesystem::create_directories(home);
 }
 
@@ -33,7 +35,8 @@ MainWindowContext MainWindowFixture::context(const std::string& programFolder) c
             codePage,
             converterSilenceLimit,
             music,
-            home};
+            home,
+            reports};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)

@@ -66,6 +66,7 @@ public:
     std::string scratch;
     std::string settings;
     std::string output;
+    std::string reports;
     const CodePage* codePage = nullptr; // the window's narrowing; the program's own when null
     std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
     std::string home;  // exists
