@@ -280,7 +280,8 @@ void frmMain::connectHotImages()
     });
 }
 
-// Every key acts as its image does; Escape for STOP joins here too, in one more line.
+// Every key acts as its image does. Escape belongs to the STOP state (StopControl), which
+// arms it only while a batch runs.
 void frmMain::connectKeys()
 {
     auto* keys = new WindowShortcuts(*this);
