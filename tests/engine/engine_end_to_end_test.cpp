@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <regex>
+#include <cctype>
 #include <memory>
 
 namespace brisquel {
@@ -199,10 +199,23 @@ TEST_F(EndToEnd, ACutOffInputIsConvertedWithAWarning)
 
     EXPECT_EQ(host.caption, "Done, 2 with warnings.");
     const std::string report = host.calls.back();
-    const std::regex expected(R"(message warning Convert: 2 files were converted with warnings:\n\n)"
-                              R"(short\.mp3: only [4-8]\.\d s of 20\.0 s could be read\n)"
-                              R"(clipped\.flac: only [4-8]\.\d s of 20\.0 s could be read)");
-    EXPECT_TRUE(std::regex_match(report, expected)) << report;
+    // "NAME: only X.Y s of 20.0 s could be read", with X between 4 and 8: a third of 20 s,
+    // give or take what the decoder makes of the cut. (No std::regex: g++ 12 warns inside it
+    // under the sanitizers.)
+    const auto shortRead = [](const std::string& line, const std::string& name) {
+        const std::string head = name + ": only ";
+        const std::string tail = " s of 20.0 s could be read";
+        return line.size() == head.size() + 3 + tail.size() && line.starts_with(head) && line.ends_with(tail)
+            && line[head.size()] >= '4' && line[head.size()] <= '8' && line[head.size() + 1] == '.'
+            && std::isdigit(static_cast<unsigned char>(line[head.size() + 2]));
+    };
+    const std::string intro = "message warning Convert: 2 files were converted with warnings:\n\n";
+    ASSERT_TRUE(report.starts_with(intro)) << report;
+    const std::string rest = report.substr(intro.size());
+    const std::size_t newline = rest.find('\n');
+    ASSERT_NE(newline, std::string::npos) << report;
+    EXPECT_TRUE(shortRead(rest.substr(0, newline), "short.mp3")) << report;
+    EXPECT_TRUE(shortRead(rest.substr(newline + 1), "clipped.flac")) << report;
     // What there was of them is converted all the same, and the whole input says nothing.
     EXPECT_TRUE(fs::exists(host.folder + "/short00000.mp3"));
     EXPECT_TRUE(fs::exists(host.folder + "/clipped00000.mp3"));
