@@ -28,24 +28,6 @@ using test::MainWindowFixture;
 class BatchWindowTest : public testing::Test, public MainWindowFixture
 {
 protected:
-    // A sine tone of `seconds`, made by the converter itself.
-    std::string makeTone(int seconds, const std::string& name = "tone.wav")
-    {
-        const std::string path = dir / name;
-        const int code = QProcess::execute(QString::fromStdString(test::binFolder() + "/data/conv.exe"),
-                                           {"-v", "error", "-f", "lavfi", "-i",
-                                            QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-y",
-                                            QString::fromStdString(path)});
-        EXPECT_EQ(code, 0);
-        return path;
-    }
-
-    void addFile(frmMain& w, const std::string& path)
-    {
-        desktop.fileAnswers.push_back(QStringList{QString::fromStdString(path)});
-        click(w, layout::Toolbar[0].center());
-    }
-
     static bool toolbarEnabled(frmMain& w)
     {
         bool any = false;

@@ -1,6 +1,9 @@
 #include "main_window_fixture.h"
 
+#include "ui/main_window_layout.h"
+
 #include <QDragEnterEvent>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -118,6 +121,23 @@ Qt::DropAction MainWindowFixture::overlayDrop(frmMain& window, const QMimeData& 
 QWidget* MainWindowFixture::listViewport(frmMain& window)
 {
     return control<QTreeWidget>(window, "LV")->viewport();
+}
+
+std::string MainWindowFixture::makeTone(int seconds, const std::string& name)
+{
+    const std::string path = dir / name;
+    const int code = QProcess::execute(QString::fromStdString(binFolder() + "/data/conv.exe"),
+                                       {"-v", "error", "-f", "lavfi", "-i",
+                                        QStringLiteral("sine=frequency=440:duration=%1").arg(seconds), "-y",
+                                        QString::fromStdString(path)});
+    EXPECT_EQ(code, 0);
+    return path;
+}
+
+void MainWindowFixture::addFile(frmMain& window, const std::string& path)
+{
+    desktop.fileAnswers.push_back(QStringList{QString::fromStdString(path)});
+    click(window, layout::Toolbar[0].center());
 }
 
 std::vector<MainWindowFixture::Row> MainWindowFixture::rows(frmMain& window)

@@ -60,6 +60,11 @@ public:
     };
     static std::vector<Row> rows(frmMain& window);
 
+    // A sine tone of `seconds` in the temporary folder, made by the real converter.
+    std::string makeTone(int seconds, const std::string& name = "tone.wav");
+    // Through Add File, as a user picks it.
+    void addFile(frmMain& window, const std::string& path);
+
     TempDir dir;
     ScriptedDesktop desktop;
     std::string fakeProgram;
