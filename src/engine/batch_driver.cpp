@@ -441,7 +441,8 @@ void BatchDriver::runSeveralAtOnce(int atOnce)
         }
         m_pump.ProcessPending();
 
-        int pause = 50;
+        // Short pauses: the wait watches one run only, and another may end meanwhile.
+        int pause = 20;
         int wake = -1;
         for (const auto& slot : m_slots) {
             if (!slot->active)

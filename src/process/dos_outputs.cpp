@@ -249,6 +249,8 @@ int DOSOutputs::WakeDescriptor() const
 
 int DOSOutputs::PauseBeforePoll() const
 {
+    if (m_run && m_run == m_ownRun.get() && (!m_run->childLives() || m_run->bytesWaiting()))
+        return 0;
     if (!m_killAt)
         return kPollMilliSeconds;
     const auto due = std::chrono::ceil<std::chrono::milliseconds>(*m_killAt - Clock::now()).count();

@@ -68,7 +68,8 @@ public:
     bool IsRunning() const { return m_run != nullptr; }
     // What Poll may wait on (see ProcessRun::wakeDescriptor); -1 when nothing.
     int WakeDescriptor() const;
-    // The longest pause before the next Poll is due, in milliseconds.
+    // The longest pause before the next Poll is due, in milliseconds; 0 while output waits
+    // or the child has ended, so a run is drained and closed without pauses.
     int PauseBeforePoll() const;
 
     // Events. Raised synchronously from inside ExecuteCommand and Poll.
