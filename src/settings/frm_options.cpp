@@ -28,7 +28,7 @@
 namespace brisquel {
 namespace {
 
-constexpr QSize Client{224, 222};
+constexpr QSize Client{224, 244};
 constexpr QRgb KeyColour = 0xFF00FF;
 
 // The main window's skin colours, so the dialog reads as part of it.
@@ -58,7 +58,7 @@ constexpr std::array<LabelDef, 11> Labels{{
     {"Label8", "Hour", {380, 108, 26, 14}},
     {"Label9", "Min", {456, 108, 18, 14}},
     {"Label10", "Sec", {538, 108, 20, 14}},
-    {"Label11", "Conversions at once:", {26, 145, 112, 14}},
+    {"Label11", "Conversions at once:", {32, 142, 120, 14}},
 }};
 
 struct BoxDef
@@ -90,12 +90,13 @@ constexpr std::array<MinuteOrSecondCheck, 4> Checks{{
     {ToS, "Seconds must less than 60"},
 }};
 
-constexpr QRect CommandOK{32, 176, 71, 27};
-constexpr QRect CommandBack{122, 176, 73, 27};
+constexpr QRect CommandOK{32, 198, 71, 27};
+constexpr QRect CommandBack{122, 198, 73, 27};
 constexpr QRect ReminderCard{16, 6, 192, 58};
 constexpr QRect SplittingCard{16, 70, 192, 58};
-constexpr QRect AtOnceCard{16, 134, 192, 36};
-constexpr QRect AtOnceList{146, 142, 52, 20};
+// Laid out as the reminder card: its caption, the list below.
+constexpr QRect AtOnceCard{16, 134, 192, 58};
+constexpr QRect AtOnceList{32, 164, 163, 20};
 constexpr QRect CopyBox{26, 76, 176, 46};
 constexpr char CopyText[] = "Split without re-encoding when the file already has the output format";
 

@@ -112,7 +112,7 @@ TEST_F(OptionsDialogTest, IsAFixedDialogWhoseCutterLiesOutsideTheClientArea)
 {
     auto d = open({0, 0, 0, 0});
     EXPECT_EQ(d->windowTitle(), "Options");
-    EXPECT_EQ(d->size(), QSize(224, 222));
+    EXPECT_EQ(d->size(), QSize(224, 244));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     for (const char* name : {"Label1", "cmbSR", "chkCopy", "Label11", "cmbAtOnce", "Command1", "Command2"})

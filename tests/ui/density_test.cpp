@@ -147,10 +147,10 @@ TEST_F(DensityTest, TheOptionsDialogKeepsItsPixelLayoutAndItsTextSizes)
 {
     frmOptions dialog(desktop, settings);
     dialog.load();
-    EXPECT_EQ(dialog.size(), QSize(224, 222));
-    const std::vector<Rect> rects{{"cmbSR", {32, 36, 163, 20}},     {"Command1", {32, 176, 71, 27}},
-                                  {"Command2", {122, 176, 73, 27}}, {"chkCopy", {26, 76, 176, 46}},
-                                  {"cmbAtOnce", {146, 142, 52, 20}}, {"txtFromH", {354, 81, 19, 18}}};
+    EXPECT_EQ(dialog.size(), QSize(224, 244));
+    const std::vector<Rect> rects{{"cmbSR", {32, 36, 163, 20}},      {"Command1", {32, 198, 71, 27}},
+                                  {"Command2", {122, 198, 73, 27}},  {"chkCopy", {26, 76, 176, 46}},
+                                  {"cmbAtOnce", {32, 164, 163, 20}}, {"txtFromH", {354, 81, 19, 18}}};
     for (const Rect& r : rects)
         EXPECT_EQ(find<QWidget>(dialog, r.object)->geometry(), r.rect) << r.object;
     auto* caption = find<QLabel>(dialog, "Label1");
