@@ -22,7 +22,6 @@ namespace {
 
 using namespace brisquel;
 using bench::runDirect;
-using bench::runDirectLine;
 using Clock = std::chrono::steady_clock;
 
 double seconds(Clock::duration d)
@@ -56,9 +55,8 @@ int main(int argc, char** argv)
     const std::string converter = test::binFolder() + "/data/conv.exe";
     std::vector<std::string> inputs;
     for (int i = 0; i < count; ++i) {
-        const std::string tone = "sine=frequency=" + std::to_string(300 + 50 * i) + ":duration=180";
         const std::string path = dir / ("in" + std::to_string(i) + ".mp3");
-        if (!runDirectLine(QuoteArgument(converter) + " -f lavfi -i " + tone + " -y " + QuoteArgument(path))) {
+        if (!bench::makeTone(converter, path, 300 + 50 * i, 180)) {
             std::fprintf(stderr, "cannot make %s\n", path.c_str());
             return 1;
         }
@@ -70,27 +68,9 @@ int main(int argc, char** argv)
     host.scratch = dir / "scratch";
     host.folder = dir / "out";
     std::filesystem::create_directories(host.folder);
-    std::vector<std::string> commands;
-    for (const std::string& input : inputs) {
-        ConversionSettings settings;
-        settings.programFolder = host.program;
-        settings.input = input;
-        settings.outputFolder = OutputFolder(host.folder);
-        settings.bitrateText = host.bitrate;
-        settings.rateText = host.rate;
-        settings.channelIndex = host.channel;
-        settings.splitSeconds = 30;
-        commands.push_back(ConversionCommandLine(settings));
-    }
-
-    const auto timeDirect = [&] {
-        const auto start = Clock::now();
-        for (const std::string& command : commands) {
-            if (!runDirectLine(command))
-                std::fprintf(stderr, "direct run failed: %s\n", command.c_str());
-        }
-        return seconds(Clock::now() - start);
-    };
+    const std::vector<std::string> commands =
+        bench::conversionLines({host.program, host.folder, 0, host.bitrate, host.rate, host.channel}, inputs);
+    const auto timeDirect = [&] { return bench::timeDirectRuns(commands); };
     test::SleepPump pump;
     BatchDriver driver(host, pump, [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
     const auto timeDriver = [&](int atOnce) {

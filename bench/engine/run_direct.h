@@ -12,4 +12,22 @@ bool runDirect(const std::vector<std::string>& arguments);
 // The same for a command line, split as the runner splits it.
 bool runDirectLine(const std::string& commandLine);
 
+// Writes a generated tone of `seconds` to `path` through `converter`; false when it could not.
+bool makeTone(const std::string& converter, const std::string& path, int frequency, int seconds);
+
+// What the driver converts: its settings, the conversion command lines built from them.
+struct BenchSettings
+{
+    std::string program;
+    std::string outputFolder;
+    int format = 0;
+    std::string bitrate;
+    std::string rate;
+    int channel = 0;
+};
+std::vector<std::string> conversionLines(const BenchSettings& settings, const std::vector<std::string>& inputs);
+
+// Runs the command lines one after another; the seconds they took.
+double timeDirectRuns(const std::vector<std::string>& commandLines);
+
 } // namespace brisquel::bench

@@ -327,8 +327,11 @@ void BatchDriver::refreshStatus()
     m_host.showBatchProgress(
         BatchStatusText(std::min(m_filesDone + 1, count), count, estimate, m_progress.speed(), running),
         estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
-    // Several files at once have no one file's percentage: the bar shows the batch.
-    if (running > 1) {
+    // Several files at once have no one file's percentage: the bar shows the batch, once
+    // one of them converts (until then it sweeps while the files are prepared).
+    const bool converting =
+        std::any_of(m_slots.begin(), m_slots.end(), [](const auto& slot) { return slot->converting; });
+    if (running > 1 && converting) {
         if (const auto fraction = m_progress.fractionDone(pending)) {
             const ProgressView view = ProgressForTime(static_cast<int>(*fraction * 1000), 1000);
             m_host.setProgressWidth(view.width);
