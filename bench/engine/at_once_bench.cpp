@@ -74,14 +74,8 @@ int main(int argc, char** argv)
     test::SleepPump pump;
     BatchDriver driver(host, pump, [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
     const auto timeDriver = [&](int atOnce) {
-        host.queue = inputs;
         host.atOnce = atOnce;
-        const auto start = Clock::now();
-        driver.StartConversion();
-        driver.onStartTimerTick();
-        if (host.caption != "Done.")
-            std::fprintf(stderr, "driver ended with \"%s\"\n", host.caption.c_str());
-        return seconds(Clock::now() - start);
+        return bench::timeDriverBatch(driver, host, inputs);
     };
 
     const std::string anchor = onPath("soundconverter");

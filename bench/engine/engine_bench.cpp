@@ -17,12 +17,6 @@
 namespace {
 
 using namespace brisquel;
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
 
 void measure(const char* title, const std::vector<std::string>& inputs, const std::string& outputFolder,
              const std::string& scratch, int format = 0)
@@ -39,15 +33,7 @@ void measure(const char* title, const std::vector<std::string>& inputs, const st
     const auto timeDirect = [&] { return bench::timeDirectRuns(commands); };
     test::SleepPump pump;
     BatchDriver driver(host, pump, [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
-    const auto timeDriver = [&] {
-        host.queue = inputs;
-        const auto start = Clock::now();
-        driver.StartConversion();
-        driver.onStartTimerTick();
-        if (host.caption != "Done.")
-            std::fprintf(stderr, "driver ended with \"%s\"\n", host.caption.c_str());
-        return seconds(Clock::now() - start);
-    };
+    const auto timeDriver = [&] { return bench::timeDriverBatch(driver, host, inputs); };
     // Direct, driver, driver, direct: a load that drifts during the run weighs on both alike.
     double direct = timeDirect();
     double viaDriver = timeDriver();

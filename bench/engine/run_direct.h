@@ -1,5 +1,9 @@
 #pragma once
 
+#include "engine/batch_driver.h"
+
+#include <chrono>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -29,5 +33,19 @@ std::vector<std::string> conversionLines(const BenchSettings& settings, const st
 
 // Runs the command lines one after another; the seconds they took.
 double timeDirectRuns(const std::vector<std::string>& commandLines);
+
+// Queues `inputs` on the host and converts them through the driver, as the start click and
+// its timer tick do; the seconds the batch took.
+template <typename Host>
+double timeDriverBatch(BatchDriver& driver, Host& host, const std::vector<std::string>& inputs)
+{
+    host.queue = inputs;
+    const auto start = std::chrono::steady_clock::now();
+    driver.StartConversion();
+    driver.onStartTimerTick();
+    if (host.caption != "Done.")
+        std::fprintf(stderr, "driver ended with \"%s\"\n", host.caption.c_str());
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 } // namespace brisquel::bench
