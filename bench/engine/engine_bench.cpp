@@ -17,13 +17,6 @@
 namespace {
 
 using namespace brisquel;
-using bench::runDirectLine;
-using Clock = std::chrono::steady_clock;
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
 
 void measure(const char* title, const std::vector<std::string>& inputs, const std::string& outputFolder,
              const std::string& scratch, int format = 0)
@@ -34,40 +27,13 @@ void measure(const char* title, const std::vector<std::string>& inputs, const st
     host.folder = outputFolder;
     host.format = format;
 
-    std::vector<std::string> commands;
-    for (const std::string& input : inputs) {
-        ConversionSettings settings;
-        settings.programFolder = host.program;
-        settings.input = input;
-        settings.formatIndex = format;
-        settings.outputFolder = OutputFolder(host.folder);
-        settings.bitrateText = host.bitrate;
-        settings.rateText = host.rate;
-        settings.channelIndex = host.channel;
-        settings.splitSeconds = 30;
-        commands.push_back(ConversionCommandLine(settings));
-    }
-
+    const std::vector<std::string> commands =
+        bench::conversionLines({host.program, host.folder, format, host.bitrate, host.rate, host.channel}, inputs);
     std::filesystem::create_directories(host.folder);
-    const auto timeDirect = [&] {
-        const auto start = Clock::now();
-        for (const std::string& command : commands) {
-            if (!runDirectLine(command))
-                std::fprintf(stderr, "direct run failed: %s\n", command.c_str());
-        }
-        return seconds(Clock::now() - start);
-    };
+    const auto timeDirect = [&] { return bench::timeDirectRuns(commands); };
     test::SleepPump pump;
     BatchDriver driver(host, pump, [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
-    const auto timeDriver = [&] {
-        host.queue = inputs;
-        const auto start = Clock::now();
-        driver.StartConversion();
-        driver.onStartTimerTick();
-        if (host.caption != "Done.")
-            std::fprintf(stderr, "driver ended with \"%s\"\n", host.caption.c_str());
-        return seconds(Clock::now() - start);
-    };
+    const auto timeDriver = [&] { return bench::timeDriverBatch(driver, host, inputs); };
     // Direct, driver, driver, direct: a load that drifts during the run weighs on both alike.
     double direct = timeDirect();
     double viaDriver = timeDriver();
@@ -87,10 +53,9 @@ int main(int argc, char** argv)
     const std::string converter = test::binFolder() + "/data/conv.exe";
     std::vector<std::string> mp3, flac;
     for (int i = 0; i < count; ++i) {
-        const std::string tone = "sine=frequency=" + std::to_string(300 + 50 * i) + ":duration=180";
         for (const char* ext : {".mp3", ".flac"}) {
             const std::string path = dir / ("in" + std::to_string(i) + ext);
-            if (!runDirectLine(QuoteArgument(converter) + " -f lavfi -i " + tone + " -y " + QuoteArgument(path))) {
+            if (!bench::makeTone(converter, path, 300 + 50 * i, 180)) {
                 std::fprintf(stderr, "cannot make %s\n", path.c_str());
                 return 1;
             }

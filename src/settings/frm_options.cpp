@@ -28,7 +28,7 @@
 namespace brisquel {
 namespace {
 
-constexpr QSize Client{224, 180};
+constexpr QSize Client{224, 244};
 constexpr QRgb KeyColour = 0xFF00FF;
 
 // The main window's skin colours, so the dialog reads as part of it.
@@ -45,8 +45,9 @@ struct LabelDef
     QRect rect;
 };
 
-// Label1 is the only one inside the client area; the others caption the cutter boxes.
-constexpr std::array<LabelDef, 10> Labels{{
+// Label1 and Label11 caption cards of the client area; the others caption the cutter boxes,
+// which lie beyond its right edge.
+constexpr std::array<LabelDef, 11> Labels{{
     {"Label1", "Sound Reminder:", {32, 14, 94, 14}},
     {"Label2", "Cutter Setting:", {305, 54, 83, 14}},
     {"Label3", "From:", {314, 84, 31, 14}},
@@ -57,6 +58,7 @@ constexpr std::array<LabelDef, 10> Labels{{
     {"Label8", "Hour", {380, 108, 26, 14}},
     {"Label9", "Min", {456, 108, 18, 14}},
     {"Label10", "Sec", {538, 108, 20, 14}},
+    {"Label11", "Conversions at once:", {32, 142, 120, 14}},
 }};
 
 struct BoxDef
@@ -88,10 +90,13 @@ constexpr std::array<MinuteOrSecondCheck, 4> Checks{{
     {ToS, "Seconds must less than 60"},
 }};
 
-constexpr QRect CommandOK{32, 134, 71, 27};
-constexpr QRect CommandBack{122, 134, 73, 27};
+constexpr QRect CommandOK{32, 198, 71, 27};
+constexpr QRect CommandBack{122, 198, 73, 27};
 constexpr QRect ReminderCard{16, 6, 192, 58};
 constexpr QRect SplittingCard{16, 70, 192, 58};
+// Laid out as the reminder card: its caption, the list below.
+constexpr QRect AtOnceCard{16, 134, 192, 58};
+constexpr QRect AtOnceList{32, 164, 163, 20};
 constexpr QRect CopyBox{26, 76, 176, 46};
 constexpr char CopyText[] = "Split without re-encoding when the file already has the output format";
 
@@ -158,7 +163,7 @@ QPixmap drawBackground(qreal ratio)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
-    for (const QRect& card : {ReminderCard, SplittingCard})
+    for (const QRect& card : {ReminderCard, SplittingCard, AtOnceCard})
         p.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     paintBell(p, QPointF(ReminderCard.right() - 24, 13));
     return picture;
@@ -254,7 +259,7 @@ void frmOptions::createControls()
         auto* label = new QLabel(QString::fromLatin1(def.text), this);
         label->setObjectName(QString::fromLatin1(def.name));
         label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
-        if (&def == &Labels.front())
+        if (&def == &Labels.front() || &def == &Labels.back())
             label->setFont(caption);
         label->setGeometry(def.rect);
     }
@@ -266,6 +271,14 @@ void frmOptions::createControls()
     m_cmbSR->setCurrentIndex(-1);
     // Assistive technology names the list after its caption.
     findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_cmbSR);
+
+    // One choice per logical core: more files at once than cores only wait on each other.
+    m_cmbAtOnce = new QComboBox(this);
+    m_cmbAtOnce->setObjectName(QStringLiteral("cmbAtOnce"));
+    m_cmbAtOnce->setGeometry(AtOnceList);
+    for (int n = 1; n <= LogicalCores(); ++n)
+        m_cmbAtOnce->addItem(QString::number(n));
+    findChild<QLabel*>(QStringLiteral("Label11"))->setBuddy(m_cmbAtOnce);
 
     m_command1 = new QPushButton(QStringLiteral("OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
@@ -312,7 +325,7 @@ void frmOptions::createControls()
     for (QLineEdit* box : m_boxes)
         order.append(box);
     // After Back, so that Tab from the reminder list still reaches the cutter first.
-    order.append({m_command1, m_command2, m_chkCopy});
+    order.append({m_command1, m_command2, m_chkCopy, m_cmbAtOnce});
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -346,6 +359,7 @@ void frmOptions::load()
     const int room = m_chkCopy->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, m_chkCopy).width();
     m_chkCopy->setText(wrapped(QString::fromLatin1(CopyText), m_chkCopy->fontMetrics(), room - 2));
     m_chkCopy->setChecked(SplitByCopy);
+    m_cmbAtOnce->setCurrentIndex(UsableConversionsAtOnce(ConversionsAtOnce) - 1);
     // A value the controls cannot show leaves them as they are made: no choice, unticked.
     if (SoundReminder >= -1 && SoundReminder <= 1)
         m_cmbSR->setCurrentIndex(SoundReminder);
@@ -386,6 +400,7 @@ void frmOptions::confirm()
     storeSeconds(CutStartSeconds, *m_boxes[FromH], *m_boxes[FromM], *m_boxes[FromS]);
     storeSeconds(CutLengthSeconds, *m_boxes[ToH], *m_boxes[ToM], *m_boxes[ToS]);
     SplitByCopy = m_chkCopy->isChecked();
+    ConversionsAtOnce = m_cmbAtOnce->currentIndex() + 1;
     SaveOptionsFile(m_settingsFolder);
     accept();
 }

@@ -17,9 +17,9 @@ namespace brisquel {
 class Desktop;
 class HotImage;
 
-// The options dialog: the sound reminder, splitting without re-encoding, and the music cutter
-// with its start and length, whose controls lie beyond the right edge of the client area and
-// are reached by Tab only.
+// The options dialog: the sound reminder, splitting without re-encoding, conversions at once,
+// and the music cutter with its start and length, whose controls lie beyond the right edge of
+// the client area and are reached by Tab only.
 // It reads and writes the option values directly; OK also saves options.ini into
 // `settingsFolder`. It lives for one opening: create it, load() it, show it modally.
 class frmOptions : public QDialog
@@ -52,6 +52,7 @@ private:
     QPushButton* m_command2 = nullptr;
     QCheckBox* m_chkMC = nullptr;
     QCheckBox* m_chkCopy = nullptr;
+    QComboBox* m_cmbAtOnce = nullptr;
     // txtFromH, txtFromM, txtFromS, then txtToH, txtToM, txtToS.
     std::array<QLineEdit*, 6> m_boxes{};
     HotImage* m_imgOK = nullptr;

@@ -14,6 +14,10 @@ extern std::int32_t CutLengthSeconds;
 // Lines 5 and 6 of options.ini; a file without them gives these defaults.
 inline constexpr std::int32_t DefaultConversionsAtOnce = 1;
 extern std::int32_t ConversionsAtOnce; // files converted side by side, 1 or more
-extern bool SplitByCopy;               // cut a file already in the output format without re-encoding it
+extern bool SplitByCopy;
+// The most conversions at once that make sense here: the logical cores, at least 1.
+int LogicalCores();
+// The stored value as the batch uses it: 1 up to LogicalCores().
+int UsableConversionsAtOnce(std::int32_t stored);               // cut a file already in the output format without re-encoding it
 
 } // namespace brisquel

@@ -655,7 +655,11 @@ void frmMain::openHelpPage()
 int frmMain::queueCount() const { return m_queue.count(); }
 std::string frmMain::queuePath(int index) const { return m_queue.path(index); }
 void frmMain::removeQueueHead() { m_queue.removeAt(0); }
-std::string frmMain::queueSourcePath(int index) const
+void frmMain::removeQueueEntry(int index) { m_queue.removeAt(index); }
+void frmMain::showRowProgress(int index, const std::string& percent)
+{
+    m_LV->showProgress(index, QString::fromStdString(percent));
+}std::string frmMain::queueSourcePath(int index) const
 {
     const QueueEntry& entry = m_queue.entry(index);
     return entry.source.empty() ? entry.path : entry.source;
@@ -672,6 +676,7 @@ int frmMain::soundReminder() const { return SoundReminder; }
 int frmMain::musicCutter() const { return MusicCutter; }
 int frmMain::cutLengthSeconds() const { return CutLengthSeconds; }
 bool frmMain::splitByCopy() const { return SplitByCopy; }
+int frmMain::conversionsAtOnce() const { return UsableConversionsAtOnce(ConversionsAtOnce); }
 std::string frmMain::programFolder() const { return m_context.programFolder; }
 std::string frmMain::scratchFolder() const { return m_context.scratchFolder; }
 

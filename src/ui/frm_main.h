@@ -71,6 +71,8 @@ public:
     int queueCount() const override;
     std::string queuePath(int index) const override;
     void removeQueueHead() override;
+    void removeQueueEntry(int index) override;
+    void showRowProgress(int index, const std::string& percent) override;
     std::string queueSourcePath(int index) const override;
     std::string queueIntakeFailure(int index) const override;
     int formatIndex() const override;
@@ -84,6 +86,7 @@ public:
     int musicCutter() const override;
     int cutLengthSeconds() const override;
     bool splitByCopy() const override;
+    int conversionsAtOnce() const override;
     std::string programFolder() const override;
     std::string scratchFolder() const override;
     void setProgressCaption(const std::string& text) override;

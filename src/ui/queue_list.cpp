@@ -67,6 +67,12 @@ void QueueList::insertRows(int first, int last)
     insertTopLevelItems(first, items);
 }
 
+void QueueList::showProgress(int row, const QString& percent)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row))
+        item->setText(1, percent.isEmpty() ? QString::fromStdString(m_queue.entry(row).format) : percent);
+}
+
 void QueueList::removeRows(int first, int last)
 {
     for (int i = last; i >= first; --i)

@@ -18,6 +18,10 @@ class QueueList : public QTreeWidget
 public:
     QueueList(ConversionQueue& queue, QWidget* parent);
 
+    // The row's Format column shows `percent` while its file converts beside others; an
+    // empty text gives it the entry's format tag again.
+    void showProgress(int row, const QString& percent);
+
 signals:
     void dragEntered();
     // `data` lives only while the signal is delivered.

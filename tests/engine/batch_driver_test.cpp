@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 
 const char* const FakeVariables[] = {"FAKE_CONV_LOG",        "FAKE_CONV_DURATION", "FAKE_CONV_EXIT",
                                      "FAKE_CONV_SLEEP_MS",   "FAKE_CONV_ERROR",    "FAKE_CONV_ERROR_EXIT",
-                                     "FAKE_CONV_FAIL_MATCH", "FAKE_CONV_HANG_MATCH"};
+                                     "FAKE_CONV_FAIL_MATCH", "FAKE_CONV_HANG_MATCH", "FAKE_CONV_GATE_MATCH",
+                                     "FAKE_CONV_GATE_FILE"};
 
 std::vector<std::string> lines(const std::string& text)
 {
@@ -682,6 +683,139 @@ TEST_F(BatchDriverTest, FailureBoxCarriesTheReportAsDetails)
     EXPECT_EQ(host.details[0], test::readFile(host.report));
     EXPECT_NE(host.details[0].find("failed      bad.mp3: Invalid data found when processing input\n"), std::string::npos);
     EXPECT_EQ(host.ended.count(FileResult::Failed), 1);
+}
+
+// Two files at once through the same driver. The scripted converter holds the conversions of
+// inputs named "held-" until the test opens the gate, so the order in which files end is the
+// test's own, never a matter of timing.
+class TwoAtOnceTest : public BatchDriverTest
+{
+protected:
+    void SetUp() override
+    {
+        BatchDriverTest::SetUp();
+        host.atOnce = 2;
+        setenv("FAKE_CONV_GATE_MATCH", "held-", 1);
+        setenv("FAKE_CONV_GATE_FILE", gate.c_str(), 1);
+    }
+    void openGate() { test::writeFile(gate, ""); }
+
+    // The segments an outcome lists for an input, as the report pairs them.
+    std::vector<std::string> segmentsOf(const std::string& source) const
+    {
+        for (const FileOutcome& file : host.ended.files) {
+            if (file.input == source)
+                return file.segments;
+        }
+        return {};
+    }
+
+    std::string gate = dir / "gate";
+};
+
+// A held file keeps converting while the files behind it pass it by: each row leaves the list
+// with its own path, a file added meanwhile joins the queue, and a failure stays with its file.
+TEST_F(TwoAtOnceTest, FilesPassAHeldOneAndEveryRowStaysWithItsPath)
+{
+    const std::string held = input("held-a.mp3");
+    const std::string quick = input("quick.mp3");
+    const std::string failing = input("failing.mp3");
+    const std::string added = input("added.mp3");
+    setenv("FAKE_CONV_ERROR", "failing.mp3: Invalid data found when processing input", 1);
+    setenv("FAKE_CONV_FAIL_MATCH", "failing", 1);
+    host.queue = {held, quick, failing};
+    std::vector<std::vector<std::string>> queueAfterRemoval;
+    host.onCall = [&](const std::string& call) {
+        if (!call.starts_with("remove"))
+            return;
+        queueAfterRemoval.push_back(host.queue);
+        if (call == "remove " + quick)
+            host.queue.push_back(added);
+        if (call == "remove " + added)
+            openGate();
+    };
+    runBatch();
+
+    EXPECT_EQ(queueAfterRemoval,
+              (std::vector<std::vector<std::string>>{{held, failing}, {held, added}, {held}, {}}));
+    EXPECT_EQ(host.caption, "Done, 1 failed.");
+    EXPECT_EQ(segmentsOf(held), (std::vector<std::string>{"held-a00000.mp3", "held-a00001.mp3", "held-a00002.mp3"}));
+    EXPECT_EQ(segmentsOf(quick), (std::vector<std::string>{"quick00000.mp3", "quick00001.mp3", "quick00002.mp3"}));
+    EXPECT_EQ(segmentsOf(added), (std::vector<std::string>{"added00000.mp3", "added00001.mp3", "added00002.mp3"}));
+    ASSERT_EQ(host.ended.files.size(), 4u);
+    EXPECT_EQ(host.ended.files[1].input, failing);
+    EXPECT_EQ(host.ended.files[1].result, FileResult::Failed);
+    EXPECT_FALSE(exists(host.folder + "/failing00000.mp3"));
+    // Each running row showed its own percentage; the status line counted the files at once.
+    for (const std::string& path : {held, quick, added})
+        EXPECT_EQ(host.rowTexts[path].front(), "46.1%") << path;
+    EXPECT_NE(std::find(host.statuses.begin(), host.statuses.end(), "Files 1-2 of 3 \u00B7 estimating..."),
+              host.statuses.end());
+    EXPECT_EQ(host.count("open " + host.folder), 1);
+    EXPECT_TRUE(messages.empty());
+}
+
+// STOP ends both conversions, removes what they wrote and keeps every file queued in order.
+TEST_F(TwoAtOnceTest, StopEndsBothRunningConversionsAndKeepsTheOrder)
+{
+    const std::string first = input("held-1.mp3");
+    const std::string second = input("held-2.mp3");
+    // Larger than the others: no share of the batch then equals a share of one file.
+    const std::string third = dir / "in/c.mp3";
+    test::writeFile(third, "audio!!");
+    host.queue = {first, second, third};
+    host.onCall = [&](const std::string& call) {
+        if (call.starts_with("row ") && host.rowTexts.size() == 2)
+            driver.requestStop();
+    };
+    runBatch();
+
+    EXPECT_EQ(host.queue, (std::vector<std::string>{first, second, third}));
+    EXPECT_EQ(host.caption, "Stopped.");
+    EXPECT_TRUE(host.ended.stopped);
+    ASSERT_EQ(host.ended.files.size(), 3u);
+    EXPECT_EQ(host.ended.files[0].result, FileResult::Stopped);
+    EXPECT_EQ(host.ended.files[1].result, FileResult::Stopped);
+    EXPECT_EQ(host.ended.files[2].result, FileResult::NotStarted);
+    EXPECT_TRUE(fs::is_empty(host.folder)) << "segments of a stopped run stay";
+    EXPECT_TRUE(test::converterProcessesOn(first).empty());
+    EXPECT_TRUE(test::converterProcessesOn(second).empty());
+    // Each row showed its own file's percentage and shows its tag again; the bar showed the
+    // whole batch (the third file's share included), never one file's.
+    for (const std::string& path : {first, second}) {
+        EXPECT_EQ(host.rowTexts[path].front(), "46.1%") << path;
+        EXPECT_EQ(host.rowTexts[path].back(), "") << path;
+    }
+    const auto shares = std::count_if(host.calls.begin(), host.calls.end(), [](const std::string& call) {
+        return call.starts_with("caption ") && call.ends_with("%");
+    });
+    EXPECT_GT(shares, 0);
+    for (const char* oneFile : {"caption 46.1%", "caption 92.3%", "caption 100%"})
+        EXPECT_EQ(host.count(oneFile), 0) << oneFile;
+    EXPECT_EQ(host.count("open " + host.folder), 0);
+}
+
+// Two FLAC inputs at once each get a first pass of their own; same-named inputs at once
+// still write apart.
+TEST_F(TwoAtOnceTest, FilesAtOnceShareNeitherScratchFileNorOutputNames)
+{
+    fs::create_directories(dir / "in/x");
+    fs::create_directories(dir / "in/y");
+    const std::string flacX = input("x/song.flac");
+    const std::string flacY = input("y/song.flac");
+    host.queue = {flacX, flacY};
+    runBatch();
+
+    const std::vector<std::string> firstPasses{"-threads | 1 | -i | " + flacX + " | " + host.scratch + "/tmp.wav",
+                                               "-threads | 1 | -i | " + flacY + " | " + host.scratch + "/tmp2.wav"};
+    const std::vector<std::string> started = runs();
+    for (const std::string& pass : firstPasses)
+        EXPECT_NE(std::find(started.begin(), started.end(), pass), started.end()) << pass;
+    EXPECT_EQ(host.caption, "Done.");
+    EXPECT_EQ(segmentsOf(flacX).front(), "song00000.mp3");
+    EXPECT_EQ(segmentsOf(flacY).front(), "song (2)00000.mp3");
+    EXPECT_FALSE(exists(host.scratch + "/tmp.wav"));
+    EXPECT_FALSE(exists(host.scratch + "/tmp2.wav"));
 }
 
 } // namespace

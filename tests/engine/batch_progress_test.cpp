@@ -87,6 +87,32 @@ TEST_F(BatchProgressTest, PositionStaysWithinTheDuration)
     EXPECT_DOUBLE_EQ(estimate->fractionDone, 1);
 }
 
+// Files converted at once each count with their own position; one that ends leaves the
+// others where they are, and a stopped one counts as not started.
+TEST_F(BatchProgressTest, FilesAtOnceWeighTogether)
+{
+    progress.startFile(100, 0);
+    progress.startFile(300, 1);
+    progress.setDuration(100, 0);
+    EXPECT_FALSE(progress.estimate(0)) << "no file a tenth done yet";
+    // The second file's size counts at the first file's bytes per second until its probe.
+    EXPECT_DOUBLE_EQ(*progress.fractionDone(0), 0);
+    progress.setDuration(200, 1);
+    now += 10s;
+    progress.setPosition(50, 0);
+    progress.setPosition(30, 1);
+    auto estimate = progress.estimate(0);
+    ASSERT_TRUE(estimate);
+    // 80 of 300 media seconds in 10 s.
+    EXPECT_DOUBLE_EQ(estimate->fractionDone, 80.0 / 300);
+    EXPECT_DOUBLE_EQ(estimate->secondsLeft, 220 * 10 / 80.0);
+
+    progress.finishFile(0);
+    progress.dropFile(1);
+    progress.startFile(300, 2);
+    EXPECT_DOUBLE_EQ(*progress.fractionDone(0), 100.0 / 400) << "the new file weighs as the finished one did";
+}
+
 TEST(BatchTexts, ClockStatusAndSpeed)
 {
     EXPECT_EQ(ClockText(0), "0:00");
@@ -98,6 +124,9 @@ TEST(BatchTexts, ClockStatusAndSpeed)
     EXPECT_EQ(BatchStatusText(3, 12, BatchEstimate{102, 0.3}, 6.27), "File 3 of 12 \u00B7 1:42 left \u00B7 6.3x");
     EXPECT_EQ(BatchStatusText(1, 2, std::nullopt, std::nullopt), "File 1 of 2 \u00B7 estimating...");
     EXPECT_EQ(BatchStatusText(1, 2, std::nullopt, 627.0), "File 1 of 2 \u00B7 estimating... \u00B7 627.0x");
+    // Files at once: their numbers as a range, never beyond the count.
+    EXPECT_EQ(BatchStatusText(3, 12, BatchEstimate{102, 0.3}, 6.27, 2), "Files 3-4 of 12 \u00B7 1:42 left \u00B7 6.3x");
+    EXPECT_EQ(BatchStatusText(12, 12, std::nullopt, std::nullopt, 2), "File 12 of 12 \u00B7 estimating...");
 }
 
 struct SpeedRow

@@ -31,6 +31,7 @@ public:
     int cutter = 0;
     int cutLength = 0;
     bool copy = false;
+    int atOnce = 1;
     std::string program;
     std::string scratch;
     std::string report; // reportFile()
@@ -62,6 +63,20 @@ public:
         queue.erase(queue.begin());
         log("remove");
     }
+    void removeQueueEntry(int index) override
+    {
+        const std::string path = queue.at(static_cast<std::size_t>(index));
+        queue.erase(queue.begin() + index);
+        log("remove " + path);
+    }
+    // What each row's Format column was given, by the row's path; "" is its tag again.
+    std::map<std::string, std::vector<std::string>> rowTexts;
+    void showRowProgress(int index, const std::string& percent) override
+    {
+        const std::string path = queue.at(static_cast<std::size_t>(index));
+        rowTexts[path].push_back(percent);
+        log("row " + path + " " + percent);
+    }
     int formatIndex() const override { return format; }
     std::string bitrateText() const override { return bitrate; }
     std::string rateText() const override { return rate; }
@@ -73,6 +88,7 @@ public:
     int musicCutter() const override { return cutter; }
     int cutLengthSeconds() const override { return cutLength; }
     bool splitByCopy() const override { return copy; }
+    int conversionsAtOnce() const override { return atOnce; }
     std::string programFolder() const override { return program; }
     std::string scratchFolder() const override { return scratch; }
 

@@ -53,6 +53,7 @@ protected:
     {
         setValues({0, 0, 0, 0});
         SplitByCopy = false;
+        ConversionsAtOnce = DefaultConversionsAtOnce;
     }
 
     std::unique_ptr<frmOptions> open(Values stored)
@@ -111,10 +112,10 @@ TEST_F(OptionsDialogTest, IsAFixedDialogWhoseCutterLiesOutsideTheClientArea)
 {
     auto d = open({0, 0, 0, 0});
     EXPECT_EQ(d->windowTitle(), "Options");
-    EXPECT_EQ(d->size(), QSize(224, 180));
+    EXPECT_EQ(d->size(), QSize(224, 244));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     EXPECT_FALSE(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    for (const char* name : {"Label1", "cmbSR", "chkCopy", "Command1", "Command2"})
+    for (const char* name : {"Label1", "cmbSR", "chkCopy", "Label11", "cmbAtOnce", "Command1", "Command2"})
         EXPECT_TRUE(d->rect().contains(control<QWidget>(*d, name)->geometry())) << name;
     for (const char* name : {"chkMC", "txtFromH", "txtToS", "Label2", "Label10", "imgOK", "imgBack"})
         EXPECT_FALSE(d->rect().intersects(control<QWidget>(*d, name)->geometry())) << name;
@@ -344,7 +345,42 @@ TEST_F(OptionsDialogTest, TheCopyBoxIsReachedByTabAfterBack)
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(control<QCheckBox>(*d, "chkCopy")->isChecked());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "cmbAtOnce"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), control<QWidget>(*d, "cmbSR"));
+}
+
+// One choice per logical core; the choice is line 5, and at 1 the file keeps four lines.
+TEST_F(OptionsDialogTest, ConversionsAtOnceOffersOnePerCoreAndStoresLineFive)
+{
+    ConversionsAtOnce = 2;
+    auto d = open({0, 0, 0, 0});
+    auto* atOnce = control<QComboBox>(*d, "cmbAtOnce");
+    ASSERT_EQ(atOnce->count(), LogicalCores());
+    EXPECT_EQ(atOnce->itemText(0), "1");
+    EXPECT_EQ(atOnce->itemText(atOnce->count() - 1), QString::number(LogicalCores()));
+    EXPECT_EQ(atOnce->currentText(), QString::number(std::min(2, LogicalCores())));
+    EXPECT_EQ(control<QLabel>(*d, "Label11")->text(), "Conversions at once:");
+    EXPECT_EQ(control<QLabel>(*d, "Label11")->buddy(), atOnce);
+
+    atOnce->setCurrentIndex(0);
+    clickOK(*d);
+    EXPECT_EQ(ConversionsAtOnce, 1);
+    EXPECT_EQ(test::readFile(optionsFile()), "0\r\n0\r\n0\r\n0\r\n");
+
+    auto again = open({0, 0, 0, 0});
+    control<QComboBox>(*again, "cmbAtOnce")->setCurrentIndex(LogicalCores() - 1);
+    clickOK(*again);
+    EXPECT_EQ(ConversionsAtOnce, LogicalCores());
+    if (LogicalCores() > 1) {
+        EXPECT_EQ(test::readFile(optionsFile()),
+                  "0\r\n0\r\n0\r\n0\r\n" + std::to_string(LogicalCores()) + "\r\n0\r\n");
+    }
+
+    // A stored number beyond the cores (a file from a larger machine) shows as the most.
+    ConversionsAtOnce = LogicalCores() + 6;
+    auto third = open({0, 0, 0, 0});
+    EXPECT_EQ(control<QComboBox>(*third, "cmbAtOnce")->currentIndex(), LogicalCores() - 1);
 }
 
 enum class Leave { Back, BackImage, CloseBox };

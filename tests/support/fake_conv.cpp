@@ -24,6 +24,9 @@
 //   FAKE_CONV_HANG_MATCH  a conversion of an input whose path holds this text writes its first
 //                         segment, then prints nothing more and waits for ever, as a converter
 //                         whose input stopped answering
+//   FAKE_CONV_GATE_MATCH  a conversion of an input whose path holds this text writes its
+//   FAKE_CONV_GATE_FILE   segments, then ends only once the gate file exists, so a test
+//                         decides when each of several conversions at once ends
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -163,6 +166,11 @@ int runConverter(const std::vector<std::string>& args)
             while (hangs)
                 pause();
         }
+    }
+    const char* gate = std::getenv("FAKE_CONV_GATE_MATCH");
+    if (gate && input.find(gate) != std::string::npos) {
+        while (access(env("FAKE_CONV_GATE_FILE", "/nonexistent"), F_OK) != 0)
+            sleepMs(10);
     }
     sleepMs(std::atol(env("FAKE_CONV_SLEEP_MS", "0")));
     return std::atoi(env("FAKE_CONV_EXIT", "0"));

@@ -147,10 +147,10 @@ TEST_F(DensityTest, TheOptionsDialogKeepsItsPixelLayoutAndItsTextSizes)
 {
     frmOptions dialog(desktop, settings);
     dialog.load();
-    EXPECT_EQ(dialog.size(), QSize(224, 180));
-    const std::vector<Rect> rects{{"cmbSR", {32, 36, 163, 20}}, {"Command1", {32, 134, 71, 27}},
-                                  {"Command2", {122, 134, 73, 27}}, {"chkCopy", {26, 76, 176, 46}},
-                                  {"txtFromH", {354, 81, 19, 18}}};
+    EXPECT_EQ(dialog.size(), QSize(224, 244));
+    const std::vector<Rect> rects{{"cmbSR", {32, 36, 163, 20}},      {"Command1", {32, 198, 71, 27}},
+                                  {"Command2", {122, 198, 73, 27}},  {"chkCopy", {26, 76, 176, 46}},
+                                  {"cmbAtOnce", {32, 164, 163, 20}}, {"txtFromH", {354, 81, 19, 18}}};
     for (const Rect& r : rects)
         EXPECT_EQ(find<QWidget>(dialog, r.object)->geometry(), r.rect) << r.object;
     auto* caption = find<QLabel>(dialog, "Label1");
@@ -158,7 +158,7 @@ TEST_F(DensityTest, TheOptionsDialogKeepsItsPixelLayoutAndItsTextSizes)
     // A font wider than Tahoma may widen the label, never more than its text needs.
     EXPECT_LE(caption->width(), std::max(94, QFontMetrics(caption->font()).horizontalAdvance(caption->text()) + 4));
     expectFits(*caption, caption->text(), caption->width());
-    for (const char* name : {"cmbSR", "Command1", "Command2", "Label1", "chkCopy"})
+    for (const char* name : {"cmbSR", "Command1", "Command2", "Label1", "chkCopy", "Label11", "cmbAtOnce"})
         EXPECT_NEAR(pixelSize(find<QWidget>(dialog, name)->font()), 11, 0.01) << name;
     for (const char* name : {"Command1", "Command2"}) {
         auto* button = find<QPushButton>(dialog, name);
