@@ -26,7 +26,6 @@ namespace brisquel {
 
 namespace {
 
-constexpr const char* ConverterImage = "conv.exe";
 // SIGINT lets the converter close the output it is writing; one that has not ended this
 // long after is killed.
 constexpr std::chrono::milliseconds StopGrace{5000};
@@ -205,7 +204,7 @@ std::string BatchDriver::scratchWav() const
 
 bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
 {
-    WatchedImageName = ConverterImage;
+    WatchedImageName = m_host.converterName();
     m_runOver = false;
     m_runEnded = false;
     // A stop that came between two runs starts no further one.
@@ -298,7 +297,7 @@ void BatchDriver::RunBatch()
         m_host.setAnimationTimer(true);
         m_progress.startFile(fileSize(input));
         refreshStatus();
-        KillProcessByName(ConverterImage);
+        endStrayConverters();
         unlink(scratchWav().c_str());
 
         // Known bad before the converter sees it: a copy that could not be made would be
@@ -314,20 +313,21 @@ void BatchDriver::RunBatch()
         }
 
         const std::string program = m_host.programFolder();
+        const std::string converter = m_host.converterName();
         bool started;
         DOSOutputs* last = nullptr;
         if (IsFlacInput(input)) {
             last = &objSox;
-            started = run(objSox, FirstPassCommandLine(program, input, scratchWav()));
+            started = run(objSox, FirstPassCommandLine(program, input, scratchWav(), converter));
             if (started && !objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
-                KillProcessByName(ConverterImage);
+                endStrayConverters();
                 last = &objDuration;
-                started = run(objDuration, ScratchProbeCommandLine(program, scratchWav()));
+                started = run(objDuration, ScratchProbeCommandLine(program, scratchWav(), converter));
             }
         } else {
-            KillProcessByName(ConverterImage);
+            endStrayConverters();
             last = &objDuration;
-            started = run(objDuration, ProbeCommandLine(program, input));
+            started = run(objDuration, ProbeCommandLine(program, input, converter));
         }
         if (m_abandoned)
             break;
@@ -350,6 +350,7 @@ void BatchDriver::RunBatch()
         const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder));
         ConversionSettings settings;
         settings.programFolder = program;
+        settings.converterName = converter;
         settings.input = input;
         settings.outputFolder = folder;
         settings.formatIndex = m_host.formatIndex();
@@ -483,7 +484,7 @@ std::string BatchDriver::renewFlacPieces(const std::string& folder, const std::v
         std::vector<std::string> pieces;
         for (std::size_t i = first; i < names.size() && i < first + FlacPiecesPerRun; ++i)
             pieces.push_back(folder + names[i]);
-        const bool ran = run(objSox, FlacPiecesCommandLine(m_host.programFolder(), pieces));
+        const bool ran = run(objSox, FlacPiecesCommandLine(m_host.programFolder(), pieces, m_host.converterName()));
         const std::string writeError = ran ? OutputWriteError(objSox.Outputs()) : std::string();
         const bool renewed = ran && objSox.ExitCode() == 0 && writeError.empty();
         std::string replaceError;
@@ -507,6 +508,14 @@ std::string BatchDriver::renewFlacPieces(const std::string& folder, const std::v
             return replaceError;
     }
     return {};
+}
+
+// Another program's converters are not the window's to end; only a host that owns the name
+// clears what an earlier run of it left.
+void BatchDriver::endStrayConverters()
+{
+    if (m_host.endsStrayConverters())
+        KillProcessByName(m_host.converterName());
 }
 
 void BatchDriver::finishFile()

@@ -71,6 +71,7 @@ private:
     // Gives each FLAC piece just written its own STREAMINFO and frame count; the converter's
     // reason when it could not, else empty.
     std::string renewFlacPieces(const std::string& folder, const std::vector<std::string>& names);
+    void endStrayConverters();
     void finishFile();
     void finishBatch();
     // Ends the batch without its end steps; the front entry, still queued, gets `headResult`.
