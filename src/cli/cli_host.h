@@ -2,11 +2,14 @@
 
 #include "cli/cli_options.h"
 #include "engine/batch_host.h"
+#include "engine/batch_outcome.h"
 #include "input/conversion_queue.h"
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brisquel {
 
@@ -36,6 +39,8 @@ public:
     int queueCount() const override;
     std::string queuePath(int index) const override;
     void removeQueueHead() override;
+    void removeQueueEntry(int index) override;
+    void showRowProgress(int index, const std::string& percent) override;
     std::string queueSourcePath(int index) const override;
     std::string queueIntakeFailure(int index) const override;
 
@@ -78,6 +83,9 @@ public:
 
 private:
     void showProgress();
+    void fileStarted(const std::string& path);
+    void fileEnded(const FileOutcome& file);
+    bool severalAtOnce() const { return m_options.jobs > 1; }
 
     const CliOptions& m_options;
     std::string m_programFolder;
@@ -88,7 +96,9 @@ private:
     std::deque<QueueEntry> m_queue;
     int m_count = 0;          // files in the batch, judged ones included
     std::size_t m_told = 0;   // files of the driver's record told to the view
-    std::string m_running;    // the file told as started and not yet ended
+    std::vector<std::string> m_running; // files told as started and not yet ended
+    std::map<std::string, int> m_numbers; // each file's place in the batch, as told
+    int m_numbered = 0;
     bool m_preparing = false;
     bool m_ended = false;
     bool m_startArmed = false;

@@ -5,6 +5,7 @@
 #include "input/utf8_text.h"
 
 #include <cmath>
+#include <vector>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -116,15 +117,18 @@ public:
 
     void fileStarted(int number, int count, const std::string& path) override
     {
-        m_file = GetFileName(path);
-        m_fileDone.reset();
-        m_status = "File " + std::to_string(number) + " of " + std::to_string(count);
+        m_files.push_back({path, std::nullopt});
+        if (m_status.empty())
+            m_status = "File " + std::to_string(number) + " of " + std::to_string(count);
         redraw(true);
     }
-    void progress(const std::string&, std::optional<double> fileDone, const std::string& status,
+    void progress(const std::string& path, std::optional<double> fileDone, const std::string& status,
                   std::optional<double>) override
     {
-        m_fileDone = fileDone;
+        for (Running& file : m_files) {
+            if (file.path == path)
+                file.done = fileDone;
+        }
         m_status = status;
         redraw(false);
     }
@@ -133,7 +137,7 @@ public:
         erase();
         std::fprintf(m_out, "%s\n", fitted(LinesView::EndLine(number, count, file)).c_str());
         tellFailure(file);
-        m_file.clear();
+        std::erase_if(m_files, [&](const Running& running) { return running.path == file.input; });
         redraw(true);
     }
     void stopping() override
@@ -147,6 +151,7 @@ public:
         erase();
         std::fprintf(m_out, "%s\n", BatchEndText(outcome).c_str());
         std::fflush(m_out);
+        m_files.clear();
         m_status.clear();
     }
     void error(const std::string& text) override
@@ -193,19 +198,19 @@ private:
         m_pending = false;
         m_lastDraw = time;
         erase();
-        if (!m_file.empty()) {
+        for (const Running& file : m_files) {
             constexpr int BarWidth = 24;
             std::string bar;
             std::string percent = "preparing";
-            if (m_fileDone) {
-                const int filled = static_cast<int>(std::lround(*m_fileDone * BarWidth));
+            if (file.done) {
+                const int filled = static_cast<int>(std::lround(*file.done * BarWidth));
                 bar = "[" + std::string(static_cast<std::size_t>(filled), '#')
                     + std::string(static_cast<std::size_t>(BarWidth - filled), '.') + "] ";
                 char text[16];
-                std::snprintf(text, sizeof text, "%5.1f%%", *m_fileDone * 100);
+                std::snprintf(text, sizeof text, "%5.1f%%", *file.done * 100);
                 percent = text;
             }
-            std::fprintf(m_out, "%s\n", fitted("  " + bar + percent + "  " + m_file).c_str());
+            std::fprintf(m_out, "%s\n", fitted("  " + bar + percent + "  " + GetFileName(file.path)).c_str());
             ++m_drawn;
         }
         if (!m_status.empty()) {
@@ -215,8 +220,12 @@ private:
         std::fflush(m_out);
     }
 
-    std::string m_file;
-    std::optional<double> m_fileDone;
+    struct Running
+    {
+        std::string path;
+        std::optional<double> done;
+    };
+    std::vector<Running> m_files;
     std::string m_status;
     int m_drawn = 0;
     bool m_pending = false;
@@ -246,6 +255,8 @@ public:
                   std::optional<double> batchDone) override
     {
         const Clock::time_point time = Clock::now();
+        if (path.empty())
+            return;
         std::string text = "{\"event\":\"progress\",\"file\":" + JsonString(path) + ",\"percent\":"
                          + number(fileDone ? std::optional<double>(*fileDone * 100) : std::nullopt)
                          + ",\"batch_percent\":"

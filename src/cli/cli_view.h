@@ -19,8 +19,8 @@ public:
 
     // `number` of `count`: the file's place in the batch, from 1.
     virtual void fileStarted(int number, int count, const std::string& path) = 0;
-    // The running file's share done (nothing while it is prepared), and the whole batch's
-    // status line and share done.
+    // A running file's share done (nothing while it is prepared), and the whole batch's
+    // status line and share done. An empty path updates the batch alone.
     virtual void progress(const std::string& path, std::optional<double> fileDone, const std::string& status,
                           std::optional<double> batchDone) = 0;
     virtual void fileEnded(int number, int count, const FileOutcome& file) = 0;

@@ -11,6 +11,7 @@
 #include "engine/split_length.h"
 #include "input/file_kind.h"
 #include "input/get_file.h"
+#include "process/cls_waitable_timer.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
 
@@ -76,30 +77,54 @@ std::string folderOf(const std::string& path)
 
 } // namespace
 
+BatchDriver::Slot::Slot(BatchDriver& driver, int slotNumber)
+    : number(slotNumber)
+    , objDOS(driver.m_pump, [&driver](const std::string& text) { driver.showMessage(text); })
+    , objDuration(driver.m_pump, [&driver](const std::string& text) { driver.showMessage(text); })
+    , objSox(driver.m_pump, [&driver](const std::string& text) { driver.showMessage(text); })
+{
+    for (DOSOutputs* runner : {&objDOS, &objDuration, &objSox})
+        runner->setSilenceLimit(driver.m_silenceLimit);
+    objDOS.ReceiveOutputs = [&driver, this](const std::string& chunk) { driver.onConversionOutput(*this, chunk); };
+    objDOS.CommandOver = [&driver, this] {
+        runOver = true;
+        // A stopped file stays queued, to be converted by a later batch.
+        headRemoved = !driver.m_stopRequested;
+        if (headRemoved)
+            driver.finishFile(*this);
+    };
+    objDuration.ReceiveOutputs = [&driver, this](const std::string& chunk) { driver.onProbeOutput(*this, chunk); };
+    // Only to tell a run that ended from one that never started.
+    objDuration.CommandOver = [this] { runOver = true; };
+    objSox.CommandOver = [this] { runOver = true; };
+}
+
+bool BatchDriver::RunAwaiter::await_ready()
+{
+    if (driver.m_atOnce)
+        return false;
+    over = driver.run(slot, runner, commandLine);
+    return true;
+}
+
+bool BatchDriver::RunAwaiter::await_suspend(std::coroutine_handle<> waiting)
+{
+    if (!driver.startRun(slot, runner, commandLine))
+        return false;
+    suspended = true;
+    slot.waiting = waiting;
+    return true;
+}
+
 BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSink messages,
                          std::chrono::milliseconds silenceLimit, BatchProgress::Clock clock)
     : m_host(host)
     , m_pump(pump)
-    , objDOS(pump, [this](const std::string& text) { showMessage(text); })
-    , objDuration(pump, [this](const std::string& text) { showMessage(text); })
-    , objSox(pump, [this](const std::string& text) { showMessage(text); })
+    , m_silenceLimit(silenceLimit)
     , m_messages(std::move(messages))
     , m_progress(clock ? std::move(clock) : BatchProgress::Clock([] { return std::chrono::steady_clock::now(); }))
 {
-    for (DOSOutputs* runner : {&objDOS, &objDuration, &objSox})
-        runner->setSilenceLimit(silenceLimit);
-    objDOS.ReceiveOutputs = [this](const std::string& chunk) { onConversionOutput(chunk); };
-    objDOS.CommandOver = [this] {
-        m_runOver = true;
-        // A stopped file stays queued, to be converted by a later batch.
-        m_headRemoved = !m_stopRequested;
-        if (m_headRemoved)
-            finishFile();
-    };
-    objDuration.ReceiveOutputs = [this](const std::string& chunk) { onProbeOutput(chunk); };
-    // Only to tell a run that ended from one that never started.
-    objDuration.CommandOver = [this] { m_runOver = true; };
-    objSox.CommandOver = [this] { m_runOver = true; };
+    m_slots.push_back(std::make_unique<Slot>(*this, 0));
 }
 
 void BatchDriver::StartConversion()
@@ -138,17 +163,23 @@ void BatchDriver::requestStop()
     if (!m_batchActive || m_finishing || m_stopRequested)
         return;
     m_stopRequested = true;
-    // The box's owner is still waiting on it; the run ends once it is closed.
+    // The box's owner is still waiting on it; the runs end once it is closed.
     if (m_messageDepth == 0)
-        endCurrentRun();
+        endEveryRun();
 }
 
-void BatchDriver::endCurrentRun()
+void BatchDriver::endCurrentRun(Slot& slot)
 {
-    if (!m_active || m_runEnded)
+    if (!slot.active || slot.runEnded)
         return;
-    m_runEnded = true;
-    m_active->endRun(SIGINT, StopGrace);
+    slot.runEnded = true;
+    slot.active->endRun(SIGINT, StopGrace);
+}
+
+void BatchDriver::endEveryRun()
+{
+    for (const auto& slot : m_slots)
+        endCurrentRun(*slot);
 }
 
 void BatchDriver::showMessage(const std::string& text)
@@ -158,7 +189,7 @@ void BatchDriver::showMessage(const std::string& text)
         m_messages(text);
     --m_messageDepth;
     if (m_stopRequested && m_messageDepth == 0)
-        endCurrentRun();
+        endEveryRun();
 }
 
 void BatchDriver::onStartTimerTick()
@@ -176,7 +207,7 @@ void BatchDriver::onStartTimerTick()
     } catch (...) {
         // The window must not stay locked behind a batch that is no longer running.
         m_running = false;
-        m_active = nullptr;
+        dropRuns();
         stopBatch();
         m_batchActive = false;
         throw;
@@ -188,8 +219,10 @@ void BatchDriver::onStartTimerTick()
 void BatchDriver::abandonBatch()
 {
     m_abandoned = true;
-    if (m_active)
-        m_active->endRun(SIGTERM, AbandonKillAfter);
+    for (const auto& slot : m_slots) {
+        if (slot->active)
+            slot->active->endRun(SIGTERM, AbandonKillAfter);
+    }
 }
 
 void BatchDriver::onAnimationTimerTick()
@@ -197,29 +230,58 @@ void BatchDriver::onAnimationTimerTick()
     m_host.setProgressWidth(AnimationStep(m_host.progressWidth()));
 }
 
-std::string BatchDriver::scratchWav() const
+// Each slot has its own, so that first passes at once never share one.
+std::string BatchDriver::scratchWav(const Slot& slot) const
 {
-    return m_host.scratchFolder() + PathSeparator + "tmp.wav";
+    const std::string name = slot.number == 0 ? "tmp.wav" : "tmp" + std::to_string(slot.number + 1) + ".wav";
+    return m_host.scratchFolder() + PathSeparator + name;
 }
 
-bool BatchDriver::run(DOSOutputs& runner, const std::string& commandLine)
+bool BatchDriver::run(Slot& slot, DOSOutputs& runner, const std::string& commandLine)
 {
     WatchedImageName = m_host.converterName();
-    m_runOver = false;
-    m_runEnded = false;
+    slot.runOver = false;
+    slot.runEnded = false;
     // A stop that came between two runs starts no further one.
     if (m_stopRequested)
         return false;
     runner.setCommandLine(commandLine);
-    m_active = &runner;
+    slot.active = &runner;
     // Whatever ends the run, it is no longer the one to end.
     struct Inactive
     {
         DOSOutputs*& active;
         ~Inactive() { active = nullptr; }
-    } inactive{m_active};
+    } inactive{slot.active};
     runner.ExecuteCommand();
-    return m_runOver;
+    return slot.runOver;
+}
+
+bool BatchDriver::startRun(Slot& slot, DOSOutputs& runner, const std::string& commandLine)
+{
+    slot.runOver = false;
+    slot.runEnded = false;
+    if (m_stopRequested || m_abandoned)
+        return false;
+    runner.setCommandLine(commandLine);
+    if (!runner.Start())
+        return false;
+    slot.active = &runner;
+    return true;
+}
+
+void BatchDriver::dropRuns()
+{
+    for (const auto& slot : m_slots) {
+        if (DOSOutputs* runner = std::exchange(slot->active, nullptr); runner && runner->IsRunning()) {
+            runner->endRun(SIGKILL, std::chrono::milliseconds(0));
+            while (runner->Poll())
+                usleep(10'000);
+        }
+        slot->waiting = {};
+        slot->task = {};
+        slot->busy = false;
+    }
 }
 
 std::uintmax_t BatchDriver::fileSize(const std::string& path)
@@ -234,21 +296,44 @@ std::uintmax_t BatchDriver::fileSize(const std::string& path)
     return size;
 }
 
-// The files behind the head of the queue, added during the batch included.
+// The files behind those being converted, added during the batch included.
 std::uintmax_t BatchDriver::pendingBytes()
 {
     std::uintmax_t total = 0;
-    for (int i = 1, count = m_host.queueCount(); i < count; ++i)
+    const int first = m_atOnce ? static_cast<int>(m_rows.size()) : 1;
+    for (int i = first, count = m_host.queueCount(); i < count; ++i)
         total += fileSize(m_host.queuePath(i));
     return total;
 }
 
+int BatchDriver::busySlots() const
+{
+    return static_cast<int>(std::count_if(m_slots.begin(), m_slots.end(), [](const auto& slot) { return slot->busy; }));
+}
+
+int BatchDriver::rowOf(const Slot& slot) const
+{
+    const auto row = std::find(m_rows.begin(), m_rows.end(), &slot);
+    return row == m_rows.end() ? -1 : static_cast<int>(row - m_rows.begin());
+}
+
 void BatchDriver::refreshStatus()
 {
-    const auto estimate = m_progress.estimate(pendingBytes());
+    const std::uintmax_t pending = pendingBytes();
+    const auto estimate = m_progress.estimate(pending);
+    const int running = m_atOnce ? std::max(1, busySlots()) : 1;
     const int count = m_filesDone + std::max(1, m_host.queueCount());
-    m_host.showBatchProgress(BatchStatusText(std::min(m_filesDone + 1, count), count, estimate, m_progress.speed()),
-                             estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
+    m_host.showBatchProgress(
+        BatchStatusText(std::min(m_filesDone + 1, count), count, estimate, m_progress.speed(), running),
+        estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
+    // Several files at once have no one file's percentage: the bar shows the batch.
+    if (running > 1) {
+        if (const auto fraction = m_progress.fractionDone(pending)) {
+            const ProgressView view = ProgressForTime(static_cast<int>(*fraction * 1000), 1000);
+            m_host.setProgressWidth(view.width);
+            m_host.setProgressCaption(view.caption);
+        }
+    }
 }
 
 BatchSettings BatchDriver::currentSettings() const
@@ -277,6 +362,7 @@ void BatchDriver::RunBatch()
     m_filesDone = 0;
     m_finishing = false;
     m_sizes.clear();
+    m_rows.clear();
     m_outcome = {};
     m_outcome.started = std::chrono::system_clock::now();
     m_outcome.settings = currentSettings();
@@ -284,119 +370,258 @@ void BatchDriver::RunBatch()
     makeFolder(m_host.outputFolderText(), 0777);
     makeScratchFolder(m_host.scratchFolder());
 
+    const int atOnce = std::max(1, m_host.conversionsAtOnce());
+    m_atOnce = atOnce > 1;
+    if (m_atOnce)
+        runSeveralAtOnce(atOnce);
+    else
+        runOneAtATime();
+    m_atOnce = false;
+}
+
+void BatchDriver::runOneAtATime()
+{
+    Slot& slot = *m_slots.front();
     while (m_host.queueCount() > 0 && !m_abandoned) {
         if (m_stopRequested) {
-            stopBatch(FileResult::NotStarted);
+            stopBatch();
             return;
         }
-        const std::string input = m_host.queuePath(0);
-        const std::string source = m_host.queueSourcePath(0);
-        m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
-        const std::string folder = OutputFolder(m_host.outputFolderText());
-        m_host.setProgressCaption("Preparing Files...");
-        m_host.setAnimationTimer(true);
-        m_progress.startFile(fileSize(input));
-        refreshStatus();
-        endStrayConverters();
-        unlink(scratchWav().c_str());
-
-        // Known bad before the converter sees it: a copy that could not be made would be
-        // converted empty; a FIFO or device (put in place of a file since it was queued)
-        // would hold the converter for ever.
-        if (const std::string failure = m_host.queueIntakeFailure(0); !failure.empty()) {
-            failFile(source, failure);
-            continue;
-        }
-        if (IsSpecialFile(input)) {
-            failFile(source, NotRegularReason);
-            continue;
-        }
-
-        const std::string program = m_host.programFolder();
-        const std::string converter = m_host.converterName();
-        bool started;
-        DOSOutputs* last = nullptr;
-        if (IsFlacInput(input)) {
-            last = &objSox;
-            started = run(objSox, FirstPassCommandLine(program, input, scratchWav(), converter));
-            if (started && !objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
-                endStrayConverters();
-                last = &objDuration;
-                started = run(objDuration, ScratchProbeCommandLine(program, scratchWav(), converter));
-            }
-        } else {
-            endStrayConverters();
-            last = &objDuration;
-            started = run(objDuration, ProbeCommandLine(program, input, converter));
-        }
-        if (m_abandoned)
-            break;
-        if (m_stopRequested) {
-            stopBatch(FileResult::Stopped);
+        m_rows = {&slot};
+        slot.busy = true;
+        slot.task = convertFile(slot, 0);
+        if (!fileEnded(slot)) {
+            stopBatch();
             return;
         }
-        if (!started) {
-            stopBatch(FileResult::NotStarted, NotStartedReason);
-            return;
-        }
-        if (last->StoppedResponding()) {
-            failFile(source, SilentReason);
-            continue;
-        }
-        m_progress.setDuration(TotalSeconds);
-        refreshStatus();
-
-        const std::string extension = OutputExtension(m_host.formatIndex());
-        const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder));
-        ConversionSettings settings;
-        settings.programFolder = program;
-        settings.converterName = converter;
-        settings.input = input;
-        settings.outputFolder = folder;
-        settings.formatIndex = m_host.formatIndex();
-        settings.bitrateText = m_host.bitrateText();
-        settings.rateText = m_host.rateText();
-        settings.channelIndex = m_host.channelIndex();
-        settings.splitSeconds = m_splitSeconds;
-        settings.outputBaseName = baseName;
-        std::string command = ConversionCommandLine(settings);
-        if (m_host.splitByCopy()) {
-            if (auto copy = StreamCopyCommandLine(settings, objDuration.Outputs()))
-                command = std::move(*copy);
-        }
-        m_host.setAnimationTimer(false);
-
-        // Segments left from an earlier run must not pass for this run's output.
-        const std::optional<SegmentFiles> before = TryListSegmentFiles(folder, baseName, extension);
-        m_headRemoved = false;
-        const bool converted = run(objDOS, command);
-        if (m_stopRequested && !m_headRemoved && !m_abandoned) {
-            // The file was not converted, so nothing of it may stay behind.
-            const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
-            if (before && after) {
-                for (const std::string& name : SegmentsWrittenSince(*before, *after))
-                    unlink((folder + name).c_str());
-            }
-            stopBatch(FileResult::Stopped);
-            return;
-        }
-        if (!converted) {
-            stopBatch(FileResult::NotStarted, NotStartedReason);
-            return;
-        }
-        judgeConversion(source, folder, baseName, extension, before);
-
-        m_pump.ProcessPending();
     }
     if (m_abandoned) {
-        unlink(scratchWav().c_str());
-        TotalSeconds = 0;
+        unlink(scratchWav(slot).c_str());
+        slot.TotalSeconds = 0;
         return;
     }
     finishBatch();
 }
 
-std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder) const
+void BatchDriver::runSeveralAtOnce(int atOnce)
+{
+    while (static_cast<int>(m_slots.size()) < atOnce)
+        m_slots.push_back(std::make_unique<Slot>(*this, static_cast<int>(m_slots.size())));
+    // Leftovers of an earlier run of the program; ended once, as each run then ends only
+    // its own child.
+    endStrayConverters();
+
+    clsWaitableTimer timer(m_pump);
+    bool startMore = true;
+    for (;;) {
+        // Files start from the front of the list: the rows of files begun lead it.
+        for (int i = 0; i < atOnce && startMore && !m_stopRequested && !m_abandoned; ++i) {
+            Slot& slot = *m_slots[static_cast<std::size_t>(i)];
+            const int row = static_cast<int>(m_rows.size());
+            if (slot.busy || row >= m_host.queueCount())
+                continue;
+            m_rows.push_back(&slot);
+            slot.busy = true;
+            slot.task = convertFile(slot, row);
+            if (slot.task.done())
+                startMore = fileEnded(slot) && startMore;
+        }
+        if (busySlots() == 0)
+            break;
+
+        for (const auto& each : m_slots) {
+            Slot& slot = *each;
+            if (!slot.active || slot.active->Poll())
+                continue;
+            slot.active = nullptr;
+            std::exchange(slot.waiting, {}).resume();
+            if (slot.task.done())
+                startMore = fileEnded(slot) && startMore;
+        }
+        m_pump.ProcessPending();
+
+        int pause = 50;
+        int wake = -1;
+        for (const auto& slot : m_slots) {
+            if (!slot->active)
+                continue;
+            pause = std::min(pause, slot->active->PauseBeforePoll());
+            if (wake < 0)
+                wake = slot->active->WakeDescriptor();
+        }
+        if (busySlots() > 0)
+            timer.Wait(pause, wake);
+    }
+    for (const auto& slot : m_slots)
+        unlink(scratchWav(*slot).c_str());
+    if (m_abandoned)
+        return;
+    // A stop that came after the last file began still keeps what is left queued.
+    if (!m_rows.empty() || (m_stopRequested && m_host.queueCount() > 0))
+        stopBatch();
+    else
+        finishBatch();
+}
+
+bool BatchDriver::fileEnded(Slot& slot)
+{
+    auto& promise = slot.task.handle.promise();
+    const FileEnd end = promise.end;
+    if (promise.error) {
+        std::exception_ptr error = promise.error;
+        std::rethrow_exception(error);
+    }
+    slot.task = {};
+    slot.busy = false;
+    slot.converting = false;
+    slot.reservedFolder.reset();
+    slot.reservedName.clear();
+    switch (end) {
+    case FileEnd::Stopped:
+        slot.endResult = FileResult::Stopped;
+        slot.endReason.clear();
+        m_progress.dropFile(slot.number);
+        break;
+    case FileEnd::NotStarted:
+        slot.endResult = FileResult::NotStarted;
+        slot.endReason = NotStartedReason;
+        m_progress.dropFile(slot.number);
+        break;
+    case FileEnd::Next:
+    case FileEnd::Abandoned:
+        return end == FileEnd::Next;
+    }
+    // The row stays, with its format tag.
+    if (m_atOnce && rowOf(slot) >= 0)
+        m_host.showRowProgress(rowOf(slot), {});
+    return false;
+}
+
+BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
+{
+    const std::string input = m_host.queuePath(row);
+    const std::string source = m_host.queueSourcePath(row);
+    m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
+    const std::string folder = OutputFolder(m_host.outputFolderText());
+    const bool someConverting =
+        std::any_of(m_slots.begin(), m_slots.end(), [](const auto& other) { return other->converting; });
+    if (!someConverting) {
+        m_host.setProgressCaption("Preparing Files...");
+        m_host.setAnimationTimer(true);
+    }
+    m_progress.startFile(fileSize(input), slot.number);
+    refreshStatus();
+    if (!m_atOnce)
+        endStrayConverters();
+    unlink(scratchWav(slot).c_str());
+
+    // Known bad before the converter sees it: a copy that could not be made would be
+    // converted empty; a FIFO or device (put in place of a file since it was queued)
+    // would hold the converter for ever.
+    if (const std::string failure = m_host.queueIntakeFailure(row); !failure.empty()) {
+        failFile(slot, source, failure);
+        co_return FileEnd::Next;
+    }
+    if (IsSpecialFile(input)) {
+        failFile(slot, source, NotRegularReason);
+        co_return FileEnd::Next;
+    }
+
+    const std::string program = m_host.programFolder();
+    const std::string converter = m_host.converterName();
+    bool started;
+    DOSOutputs* last = nullptr;
+    if (IsFlacInput(input)) {
+        last = &slot.objSox;
+        started = co_await runStep(slot, slot.objSox, FirstPassCommandLine(program, input, scratchWav(slot), converter));
+        if (started && !slot.objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
+            if (!m_atOnce)
+                endStrayConverters();
+            last = &slot.objDuration;
+            started = co_await runStep(slot, slot.objDuration,
+                                       ScratchProbeCommandLine(program, scratchWav(slot), converter));
+        }
+    } else {
+        if (!m_atOnce)
+            endStrayConverters();
+        last = &slot.objDuration;
+        started = co_await runStep(slot, slot.objDuration, ProbeCommandLine(program, input, converter));
+    }
+    if (m_abandoned)
+        co_return FileEnd::Abandoned;
+    if (m_stopRequested)
+        co_return FileEnd::Stopped;
+    if (!started)
+        co_return FileEnd::NotStarted;
+    if (last->StoppedResponding()) {
+        failFile(slot, source, SilentReason);
+        co_return FileEnd::Next;
+    }
+    m_progress.setDuration(slot.TotalSeconds, slot.number);
+    refreshStatus();
+
+    const std::string extension = OutputExtension(m_host.formatIndex());
+    const std::string baseName = UniqueOutputBaseName(GetBaseName(input), extension, namesNotToWrite(folder, slot));
+    // Files converted at once must not pick the same names either.
+    slot.reservedFolder = folderIdentity(folder);
+    slot.reservedName = baseName + "00000" + extension;
+    ConversionSettings settings;
+    settings.programFolder = program;
+    settings.converterName = converter;
+    settings.input = input;
+    settings.outputFolder = folder;
+    settings.formatIndex = m_host.formatIndex();
+    settings.bitrateText = m_host.bitrateText();
+    settings.rateText = m_host.rateText();
+    settings.channelIndex = m_host.channelIndex();
+    settings.splitSeconds = m_splitSeconds;
+    settings.outputBaseName = baseName;
+    std::string command = ConversionCommandLine(settings);
+    if (m_host.splitByCopy()) {
+        if (auto copy = StreamCopyCommandLine(settings, slot.objDuration.Outputs()))
+            command = std::move(*copy);
+    }
+    m_host.setAnimationTimer(false);
+
+    // Segments left from an earlier run must not pass for this run's output.
+    const std::optional<SegmentFiles> before = TryListSegmentFiles(folder, baseName, extension);
+    slot.headRemoved = false;
+    slot.converting = true;
+    const bool converted = co_await runStep(slot, slot.objDOS, command);
+    slot.converting = false;
+    if (m_stopRequested && !slot.headRemoved && !m_abandoned) {
+        // The file was not converted, so nothing of it may stay behind.
+        const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
+        if (before && after) {
+            for (const std::string& name : SegmentsWrittenSince(*before, *after))
+                unlink((folder + name).c_str());
+        }
+        co_return FileEnd::Stopped;
+    }
+    if (!converted)
+        co_return FileEnd::NotStarted;
+
+    std::vector<std::string> written;
+    std::string reason = conversionFailure(slot, folder, baseName, extension, before, written);
+    // FLAC pieces are written again so that each states its own length; a piece that
+    // could not be is no result either.
+    if (reason.empty() && extension == ".flac" && !written.empty()) {
+        for (std::size_t first = 0; first < written.size() && reason.empty(); first += FlacPiecesPerRun) {
+            std::vector<std::string> pieces;
+            for (std::size_t i = first; i < written.size() && i < first + FlacPiecesPerRun; ++i)
+                pieces.push_back(folder + written[i]);
+            const bool ran = co_await runStep(slot, slot.objSox, FlacPiecesCommandLine(program, pieces, converter));
+            reason = renewedFlacPieces(slot, pieces, ran);
+        }
+    }
+    judgeConversion(slot, source, folder, written, std::move(reason));
+
+    if (!m_atOnce)
+        m_pump.ProcessPending();
+    co_return FileEnd::Next;
+}
+
+std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder, const Slot& slot) const
 {
     std::vector<std::string> names;
     const auto identity = folderIdentity(folder);
@@ -404,7 +629,11 @@ std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder)
         return names;
     if (const auto written = m_written.find(*identity); written != m_written.end())
         names = written->second;
-    // The file being converted and every one still waiting; a queued copy's original too.
+    for (const auto& other : m_slots) {
+        if (other.get() != &slot && other->reservedFolder == identity)
+            names.push_back(other->reservedName);
+    }
+    // The files being converted and every one still waiting; a queued copy's original too.
     for (int i = 0; i < m_host.queueCount(); ++i) {
         for (const std::string& path : {m_host.queuePath(i), m_host.queueSourcePath(i)}) {
             if (folderIdentity(folderOf(path)) == identity)
@@ -414,12 +643,13 @@ std::vector<std::string> BatchDriver::namesNotToWrite(const std::string& folder)
     return names;
 }
 
-void BatchDriver::judgeConversion(const std::string& source, const std::string& folder, const std::string& baseName,
-                                  const std::string& extension, const std::optional<SegmentFiles>& before)
+std::string BatchDriver::conversionFailure(Slot& slot, const std::string& folder, const std::string& baseName,
+                                           const std::string& extension, const std::optional<SegmentFiles>& before,
+                                           std::vector<std::string>& written)
 {
     const std::optional<SegmentFiles> after = TryListSegmentFiles(folder, baseName, extension);
-    const std::vector<std::string> written =
-        before && after ? SegmentsWrittenSince(*before, *after) : std::vector<std::string>{};
+    written = before && after ? SegmentsWrittenSince(*before, *after) : std::vector<std::string>{};
+    const DOSOutputs& objDOS = slot.objDOS;
     const int exitCode = objDOS.ExitCode();
     // A converter that was killed, or that could not finish its output (a full disk),
     // has left at most part of the file converted, whatever segments it wrote. A folder
@@ -436,21 +666,21 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
         reason = LostStatusReason;
     else if (exitCode != 0 || (before && after && written.empty()))
         reason = ConverterErrorLine(objDOS.Outputs());
+    return reason;
+}
 
-    // FLAC pieces are written again so that each states its own length; a piece that
-    // could not be is no result either.
-    if (reason.empty() && extension == ".flac" && !written.empty())
-        reason = renewFlacPieces(folder, written);
-
+void BatchDriver::judgeConversion(Slot& slot, const std::string& source, const std::string& folder,
+                                  const std::vector<std::string>& written, std::string reason)
+{
     if (reason.empty()) {
         if (const auto identity = folderIdentity(folder)) {
             std::vector<std::string>& names = m_written[*identity];
             names.insert(names.end(), written.begin(), written.end());
         }
-        if (std::string warning = ShortConversionWarning(objDOS.Outputs()); !warning.empty())
-            fileJudged({source, FileResult::Warning, std::move(warning), written});
+        if (std::string warning = ShortConversionWarning(slot.objDOS.Outputs()); !warning.empty())
+            fileJudged(slot, {source, FileResult::Warning, std::move(warning), written});
         else
-            fileJudged({source, FileResult::Converted, {}, written});
+            fileJudged(slot, {source, FileResult::Converted, {}, written});
         return;
     }
     // What is left of a failed run looks like a result and is not one.
@@ -461,69 +691,69 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
         return;
     if (removed)
         reason = (reason.empty() ? std::string("the conversion failed") : reason) + PartialRemoved;
-    fileJudged({source, FileResult::Failed, reason, {}});
+    fileJudged(slot, {source, FileResult::Failed, reason, {}});
 }
 
-void BatchDriver::fileJudged(FileOutcome file)
+void BatchDriver::fileJudged(Slot& slot, FileOutcome file)
 {
     m_outcome.files.push_back(std::move(file));
     ++m_filesDone;
-    m_progress.finishFile();
+    m_progress.finishFile(slot.number);
 }
 
-void BatchDriver::failFile(const std::string& source, const std::string& reason)
+void BatchDriver::failFile(Slot& slot, const std::string& source, const std::string& reason)
 {
     m_host.setAnimationTimer(false);
-    fileJudged({source, FileResult::Failed, reason, {}});
-    finishFile();
+    fileJudged(slot, {source, FileResult::Failed, reason, {}});
+    finishFile(slot);
 }
 
-std::string BatchDriver::renewFlacPieces(const std::string& folder, const std::vector<std::string>& names)
+std::string BatchDriver::renewedFlacPieces(Slot& slot, const std::vector<std::string>& pieces, bool ran)
 {
-    for (std::size_t first = 0; first < names.size(); first += FlacPiecesPerRun) {
-        std::vector<std::string> pieces;
-        for (std::size_t i = first; i < names.size() && i < first + FlacPiecesPerRun; ++i)
-            pieces.push_back(folder + names[i]);
-        const bool ran = run(objSox, FlacPiecesCommandLine(m_host.programFolder(), pieces, m_host.converterName()));
-        const std::string writeError = ran ? OutputWriteError(objSox.Outputs()) : std::string();
-        const bool renewed = ran && objSox.ExitCode() == 0 && writeError.empty();
-        std::string replaceError;
-        for (const std::string& piece : pieces) {
-            const std::string renewedPiece = FlacPieceTemporary(piece);
-            if (renewed && rename(renewedPiece.c_str(), piece.c_str()) == 0)
-                continue;
-            if (renewed && replaceError.empty())
-                replaceError = std::string("cannot replace a piece: ") + std::strerror(errno);
-            unlink(renewedPiece.c_str());
-        }
-        if (!ran)
-            return "the converter could not be started";
-        if (objSox.EndedBySignal())
-            return "the converter was ended before it finished";
-        if (!renewed) {
-            const std::string reason = writeError.empty() ? ConverterErrorLine(objSox.Outputs()) : writeError;
-            return reason.empty() ? "the pieces could not be written again" : reason;
-        }
-        if (!replaceError.empty())
-            return replaceError;
+    const DOSOutputs& objSox = slot.objSox;
+    const std::string writeError = ran ? OutputWriteError(objSox.Outputs()) : std::string();
+    const bool renewed = ran && objSox.ExitCode() == 0 && writeError.empty();
+    std::string replaceError;
+    for (const std::string& piece : pieces) {
+        const std::string renewedPiece = FlacPieceTemporary(piece);
+        if (renewed && rename(renewedPiece.c_str(), piece.c_str()) == 0)
+            continue;
+        if (renewed && replaceError.empty())
+            replaceError = std::string("cannot replace a piece: ") + std::strerror(errno);
+        unlink(renewedPiece.c_str());
     }
-    return {};
+    if (!ran)
+        return "the converter could not be started";
+    if (objSox.EndedBySignal())
+        return "the converter was ended before it finished";
+    if (!renewed) {
+        const std::string reason = writeError.empty() ? ConverterErrorLine(objSox.Outputs()) : writeError;
+        return reason.empty() ? "the pieces could not be written again" : reason;
+    }
+    return replaceError;
 }
 
-// Another program's converters are not the window's to end; only a host that owns the name
-// clears what an earlier run of it left.
+// Another program's converters are not ours to end: only a host that owns the name clears
+// what an earlier run of it left.
 void BatchDriver::endStrayConverters()
 {
     if (m_host.endsStrayConverters())
         KillProcessByName(m_host.converterName());
 }
 
-void BatchDriver::finishFile()
+void BatchDriver::finishFile(Slot& slot)
 {
-    if (m_host.queueCount() > 0)
-        m_host.removeQueueHead();
-    unlink(scratchWav().c_str());
-    TotalSeconds = 0;
+    if (const int row = rowOf(slot); row >= 0) {
+        m_rows.erase(m_rows.begin() + row);
+        if (row < m_host.queueCount()) {
+            if (row == 0)
+                m_host.removeQueueHead();
+            else
+                m_host.removeQueueEntry(row);
+        }
+    }
+    unlink(scratchWav(slot).c_str());
+    slot.TotalSeconds = 0;
 }
 
 void BatchDriver::finishBatch()
@@ -543,20 +773,26 @@ void BatchDriver::finishBatch()
 }
 
 // The batch ends without its end steps: stopped by the user, or the converter could not be
-// started, when every further file would fail the same way. The head file and every file
-// after it stay queued.
-void BatchDriver::stopBatch(FileResult headResult, const std::string& reason)
+// started, when every further file would fail the same way. The files that began and every
+// file after them stay queued.
+void BatchDriver::stopBatch()
 {
     m_finishing = true;
     m_outcome.stopped = m_stopRequested;
     for (int i = 0, count = m_host.queueCount(); i < count; ++i) {
-        if (i == 0)
-            m_outcome.files.push_back({m_host.queueSourcePath(0), headResult, reason, {}});
+        if (i < static_cast<int>(m_rows.size()))
+            m_outcome.files.push_back({m_host.queueSourcePath(i), m_rows[static_cast<std::size_t>(i)]->endResult,
+                                       m_rows[static_cast<std::size_t>(i)]->endReason, {}});
         else
             m_outcome.files.push_back({m_host.queueSourcePath(i), FileResult::NotStarted, {}, {}});
     }
-    unlink(scratchWav().c_str());
-    TotalSeconds = 0;
+    m_rows.clear();
+    for (const auto& slot : m_slots) {
+        unlink(scratchWav(*slot).c_str());
+        slot->TotalSeconds = 0;
+        slot->endResult = FileResult::NotStarted;
+        slot->endReason.clear();
+    }
     m_host.setAnimationTimer(false);
     m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
@@ -585,24 +821,31 @@ void BatchDriver::endBatch()
         m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(failed, warned), report);
 }
 
-void BatchDriver::onProbeOutput(const std::string& chunk)
+void BatchDriver::onProbeOutput(Slot& slot, const std::string& chunk)
 {
-    if (TotalSeconds != 0)
+    if (slot.TotalSeconds != 0)
         return;
     if (const auto duration = DurationFromChunk(chunk, [this] { m_pump.ProcessPending(); }))
-        TotalSeconds = *duration;
+        slot.TotalSeconds = *duration;
 }
 
-void BatchDriver::onConversionOutput(const std::string& chunk)
+void BatchDriver::onConversionOutput(Slot& slot, const std::string& chunk)
 {
-    const auto view = ConversionProgress(chunk, TotalSeconds, m_host.musicCutter() != 0, m_host.cutLengthSeconds());
+    const auto view =
+        ConversionProgress(chunk, slot.TotalSeconds, m_host.musicCutter() != 0, m_host.cutLengthSeconds());
     if (!view)
         return;
-    m_host.setProgressWidth(view->width);
-    m_host.setProgressCaption(view->caption);
-    m_progress.setDuration(TotalSeconds);
+    if (m_atOnce) {
+        if (const int row = rowOf(slot); row >= 0)
+            m_host.showRowProgress(row, view->caption);
+    }
+    if (!m_atOnce || busySlots() <= 1) {
+        m_host.setProgressWidth(view->width);
+        m_host.setProgressCaption(view->caption);
+    }
+    m_progress.setDuration(slot.TotalSeconds, slot.number);
     const MarkerScan time = ScanMarker(chunk, TimeMarker);
-    m_progress.setPosition(time.collected.starts_with('-') ? 0 : ReadTimeValue(time.collected).value_or(0));
+    m_progress.setPosition(time.collected.starts_with('-') ? 0 : ReadTimeValue(time.collected).value_or(0), slot.number);
     if (const auto speed = SpeedFromChunk(chunk))
         m_progress.setSpeed(*speed);
     refreshStatus();

@@ -6,6 +6,9 @@
 #include "process/dos_outputs.h"
 
 #include <chrono>
+#include <coroutine>
+#include <exception>
+#include <memory>
 #include <cstdint>
 #include <unordered_map>
 #include <map>
@@ -23,8 +26,10 @@ class EventPump;
 // converter prints its progress twice a second.
 inline constexpr std::chrono::milliseconds ConverterSilenceLimit = std::chrono::seconds(120);
 
-// Converts the queue, one file after another, through the converter's three runs per file
-// (first pass of a FLAC input, duration probe, conversion), and keeps the progress display.
+// Converts the queue through the converter's three runs per file (first pass of a FLAC
+// input, duration probe, conversion), one file after another or, when the host asks for
+// more, up to that many files at once from the front of the list, and keeps the progress
+// display.
 // The window calls its entry points from the start click and the ticks of Timer1 and Timer2.
 class BatchDriver
 {
@@ -56,8 +61,9 @@ public:
     // Tick of Timer2: one step of the bar animation while a file is prepared.
     void onAnimationTimerTick();
 
-    // The duration of the input being converted, in whole seconds; 0 while unknown.
-    int totalSeconds() const { return TotalSeconds; }
+    // The duration of the input being converted, in whole seconds; 0 while unknown. With
+    // several files at once, that of the first converter slot.
+    int totalSeconds() const { return m_slots.front()->TotalSeconds; }
     bool isRunning() const { return m_running; }
     // From the start click to the end of the batch.
     bool isActive() const { return m_batchActive; }
@@ -65,55 +71,152 @@ public:
     const BatchOutcome& outcome() const { return m_outcome; }
 
 private:
+    // How one file's steps ended, as the batch sees it.
+    enum class FileEnd { Next, Abandoned, Stopped, NotStarted };
+
+    // One file's steps as a coroutine: it runs straight through when files go one at a
+    // time, and waits for each run's end while several go at once.
+    struct FileTask
+    {
+        struct promise_type
+        {
+            FileEnd end = FileEnd::Next;
+            std::exception_ptr error;
+            FileTask get_return_object() { return FileTask{std::coroutine_handle<promise_type>::from_promise(*this)}; }
+            std::suspend_never initial_suspend() noexcept { return {}; }
+            std::suspend_always final_suspend() noexcept { return {}; }
+            void return_value(FileEnd value) { end = value; }
+            void unhandled_exception() { error = std::current_exception(); }
+        };
+        FileTask() = default;
+        explicit FileTask(std::coroutine_handle<promise_type> h) : handle(h) {}
+        FileTask(FileTask&& other) noexcept : handle(std::exchange(other.handle, {})) {}
+        FileTask& operator=(FileTask&& other) noexcept
+        {
+            if (this != &other) {
+                if (handle)
+                    handle.destroy();
+                handle = std::exchange(other.handle, {});
+            }
+            return *this;
+        }
+        ~FileTask()
+        {
+            if (handle)
+                handle.destroy();
+        }
+        bool done() const { return !handle || handle.done(); }
+        std::coroutine_handle<promise_type> handle;
+    };
+
+    // Where one file at a time is converted: its three runners and what they found.
+    struct Slot
+    {
+        Slot(BatchDriver& driver, int number);
+        const int number;
+        DOSOutputs objDOS;
+        DOSOutputs objDuration;
+        DOSOutputs objSox;
+        int TotalSeconds = 0;
+        bool runOver = false;
+        bool runEnded = false;
+        bool headRemoved = false;
+        bool converting = false;
+        bool busy = false;
+        DOSOutputs* active = nullptr;
+        std::coroutine_handle<> waiting;
+        FileTask task;
+        // The file's result while its row stays in the list (stopped, or not started).
+        FileResult endResult = FileResult::NotStarted;
+        std::string endReason;
+        // The output names the file's conversion may write, taken from every other file.
+        std::optional<std::pair<unsigned long long, unsigned long long>> reservedFolder;
+        std::string reservedName;
+    };
+
+    struct RunAwaiter
+    {
+        BatchDriver& driver;
+        Slot& slot;
+        DOSOutputs& runner;
+        std::string commandLine;
+        bool over = false;
+        bool suspended = false;
+        bool await_ready();
+        bool await_suspend(std::coroutine_handle<> waiting);
+        bool await_resume() const { return suspended ? slot.runOver : over; }
+    };
+    RunAwaiter runStep(Slot& slot, DOSOutputs& runner, std::string commandLine)
+    {
+        return RunAwaiter{*this, slot, runner, std::move(commandLine)};
+    }
+
     void RunBatch();
+    void runOneAtATime();
+    void runSeveralAtOnce(int atOnce);
+    FileTask convertFile(Slot& slot, int row);
+    // The slot's file ended; false when the batch starts no further file.
+    bool fileEnded(Slot& slot);
     // Runs a command line to its end; false when it could not start.
-    bool run(DOSOutputs& runner, const std::string& commandLine);
-    // Gives each FLAC piece just written its own STREAMINFO and frame count; the converter's
+    bool run(Slot& slot, DOSOutputs& runner, const std::string& commandLine);
+    // Starts a command line without waiting; false when it could not start.
+    bool startRun(Slot& slot, DOSOutputs& runner, const std::string& commandLine);
+    // Ends every run still under way at once, without waiting for its file (an error).
+    void dropRuns();
+    // Why the conversion just ended gives no result; empty when it does. `written`: the
+    // segments it wrote.
+    std::string conversionFailure(Slot& slot, const std::string& folder, const std::string& baseName,
+                                  const std::string& extension, const std::optional<SegmentFiles>& before,
+                                  std::vector<std::string>& written);
+    // After the run that wrote `pieces` afresh: each replaces its piece. The converter's
     // reason when it could not, else empty.
-    std::string renewFlacPieces(const std::string& folder, const std::vector<std::string>& names);
+    std::string renewedFlacPieces(Slot& slot, const std::vector<std::string>& pieces, bool ran);
+    // The file's outcome, once its conversion and any renewal are over.
+    void judgeConversion(Slot& slot, const std::string& source, const std::string& folder,
+                         const std::vector<std::string>& written, std::string reason);
     void endStrayConverters();
-    void finishFile();
+    void finishFile(Slot& slot);
     void finishBatch();
-    // Ends the batch without its end steps; the front entry, still queued, gets `headResult`.
-    void stopBatch(FileResult headResult = FileResult::NotStarted, const std::string& reason = {});
+    // Ends the batch without its end steps. Rows of files that began stay with their
+    // result; every other row counts as not started.
+    void stopBatch();
     void endBatch();
     void showMessage(const std::string& text);
-    void endCurrentRun();
-    void fileJudged(FileOutcome file);
+    void endCurrentRun(Slot& slot);
+    void endEveryRun();
+    void fileJudged(Slot& slot, FileOutcome file);
     void refreshStatus();
+    int busySlots() const;
+    // The slot's row in the list, -1 once it has left.
+    int rowOf(const Slot& slot) const;
     std::uintmax_t pendingBytes();
     std::uintmax_t fileSize(const std::string& path);
     BatchSettings currentSettings() const;
-    // The front entry failed before its conversion ran.
-    void failFile(const std::string& source, const std::string& reason);
-    // The file's outcome once its conversion run is over.
-    void judgeConversion(const std::string& source, const std::string& folder, const std::string& baseName,
-                         const std::string& extension, const std::optional<SegmentFiles>& before);
-    // The names in `folder` that the front entry's conversion must not write over.
-    std::vector<std::string> namesNotToWrite(const std::string& folder) const;
-    void onProbeOutput(const std::string& chunk);
-    void onConversionOutput(const std::string& chunk);
-    std::string scratchWav() const;
+    // The slot's file failed before its conversion ran.
+    void failFile(Slot& slot, const std::string& source, const std::string& reason);
+    // The names in `folder` that the slot's conversion must not write over.
+    std::vector<std::string> namesNotToWrite(const std::string& folder, const Slot& slot) const;
+    void onProbeOutput(Slot& slot, const std::string& chunk);
+    void onConversionOutput(Slot& slot, const std::string& chunk);
+    std::string scratchWav(const Slot& slot) const;
 
     BatchHost& m_host;
     EventPump& m_pump;
-    DOSOutputs objDOS;
-    DOSOutputs objDuration;
-    DOSOutputs objSox;
-    int TotalSeconds = 0;
+    std::chrono::milliseconds m_silenceLimit;
+    // The first serves one file at a time; more are made for files at once.
+    std::vector<std::unique_ptr<Slot>> m_slots;
+    // The slots whose rows lead the list, in its order.
+    std::vector<Slot*> m_rows;
+    bool m_atOnce = false;
     int m_splitSeconds = 0;
-    bool m_runOver = false;
-    bool m_running = false;
     bool m_abandoned = false;
-    DOSOutputs* m_active = nullptr;
+    bool m_running = false;
     // What the batch's earlier files wrote: folder identity to file names.
     std::map<std::pair<unsigned long long, unsigned long long>, std::vector<std::string>> m_written;
     DOSOutputs::MessageSink m_messages;
-    bool m_headRemoved = false;
     bool m_batchActive = false;
     bool m_finishing = false;
     bool m_stopRequested = false;
-    bool m_runEnded = false;
     int m_messageDepth = 0;
     int m_filesDone = 0;
     BatchProgress m_progress;

@@ -21,6 +21,20 @@ public:
     virtual std::string queuePath(int index) const = 0;
     // Removes the front entry: its path and its row.
     virtual void removeQueueHead() = 0;
+    // Removes the entry at `index`, its path and its row together; only called with more
+    // than one conversion at once, when files may end out of order.
+    virtual void removeQueueEntry(int index)
+    {
+        if (index == 0)
+            removeQueueHead();
+    }
+    // With more than one conversion at once, each running file's row shows its own
+    // percentage; an empty text gives the row its format tag again.
+    virtual void showRowProgress(int index, const std::string& percent)
+    {
+        (void)index;
+        (void)percent;
+    }
     // The file the user queued as the entry's report names it: the queue path, or the
     // original of a temporary copy.
     virtual std::string queueSourcePath(int index) const { return queuePath(index); }
@@ -45,13 +59,11 @@ public:
     virtual int musicCutter() const = 0;      // 0 = off
     virtual int cutLengthSeconds() const = 0;
     virtual bool splitByCopy() const = 0;     // cut files already in the output format by stream copy
+    virtual int conversionsAtOnce() const { return 1; }
 
     // Folders: P (holds data/conv.exe and sound.wav) and the scratch folder.
     virtual std::string programFolder() const = 0;
     virtual std::string scratchFolder() const = 0;
-
-    // Files converted side by side.
-    virtual int conversionsAtOnce() const { return 1; }
 
     // The image name of the converter under programFolder()/data.
     virtual std::string converterName() const { return "conv.exe"; }

@@ -30,32 +30,32 @@ void BatchProgress::begin()
     m_begun = m_clock();
 }
 
-void BatchProgress::startFile(std::uintmax_t bytes)
+void BatchProgress::startFile(std::uintmax_t bytes, int file)
 {
-    m_currentBytes = bytes;
-    m_currentDuration = 0;
-    m_currentPosition = 0;
+    m_current[file] = Current{bytes, 0, 0};
 }
 
-void BatchProgress::setDuration(int seconds)
+void BatchProgress::setDuration(int seconds, int file)
 {
-    m_currentDuration = std::max(0, seconds);
+    m_current[file].duration = std::max(0, seconds);
 }
 
-void BatchProgress::setPosition(int seconds)
+void BatchProgress::setPosition(int seconds, int file)
 {
-    m_currentPosition = std::clamp(seconds, 0, std::max(m_currentDuration, 0));
+    Current& current = m_current[file];
+    current.position = std::clamp(seconds, 0, std::max(current.duration, 0));
 }
 
-void BatchProgress::finishFile()
+void BatchProgress::finishFile(int file)
 {
+    const Current current = m_current[file];
+    m_current.erase(file);
     ++m_filesDone;
-    m_doneMedia += m_currentDuration;
-    if (m_currentDuration > 0) {
-        m_knownMedia += m_currentDuration;
-        m_knownBytes += m_currentBytes;
+    m_doneMedia += current.duration;
+    if (current.duration > 0) {
+        m_knownMedia += current.duration;
+        m_knownBytes += current.bytes;
     }
-    startFile(0);
 }
 
 std::chrono::milliseconds BatchProgress::elapsed() const
@@ -63,33 +63,52 @@ std::chrono::milliseconds BatchProgress::elapsed() const
     return std::chrono::duration_cast<std::chrono::milliseconds>(m_clock() - m_begun);
 }
 
-std::optional<BatchEstimate> BatchProgress::estimate(std::uintmax_t pendingBytes) const
+std::optional<BatchProgress::Media> BatchProgress::measure(std::uintmax_t pendingBytes) const
 {
-    if (m_filesDone == 0 && (m_currentDuration == 0 || m_currentPosition < FirstFileShare * m_currentDuration))
-        return std::nullopt;
-    const double processed = m_doneMedia + m_currentPosition;
-    const double wall = std::chrono::duration<double>(m_clock() - m_begun).count();
-    if (processed <= 0 || wall <= 0)
-        return std::nullopt;
-
+    Media media{m_doneMedia, 0};
     double knownMedia = m_knownMedia;
     double knownBytes = static_cast<double>(m_knownBytes);
-    if (m_currentDuration > 0) {
-        knownMedia += m_currentDuration;
-        knownBytes += static_cast<double>(m_currentBytes);
-    }
-    // Files whose duration is not known yet, the current one before its probe included.
+    // Files whose duration is not known yet, the current ones before their probe included.
     std::uintmax_t unprobedBytes = pendingBytes;
-    if (m_currentDuration == 0)
-        unprobedBytes += m_currentBytes;
-    double unprobedMedia = 0;
+    for (const auto& [file, current] : m_current) {
+        media.processed += current.position;
+        if (current.duration > 0) {
+            knownMedia += current.duration;
+            knownBytes += static_cast<double>(current.bytes);
+            media.remaining += std::max(0, current.duration - current.position);
+        } else {
+            unprobedBytes += current.bytes;
+        }
+    }
     if (unprobedBytes > 0) {
         if (knownBytes <= 0)
             return std::nullopt;
-        unprobedMedia = static_cast<double>(unprobedBytes) * knownMedia / knownBytes;
+        media.remaining += static_cast<double>(unprobedBytes) * knownMedia / knownBytes;
     }
-    const double remaining = std::max(0, m_currentDuration - m_currentPosition) + unprobedMedia;
-    return BatchEstimate{remaining * wall / processed, processed / (processed + remaining)};
+    return media;
+}
+
+std::optional<BatchEstimate> BatchProgress::estimate(std::uintmax_t pendingBytes) const
+{
+    const bool someFileAlong = std::any_of(m_current.begin(), m_current.end(), [](const auto& entry) {
+        return entry.second.duration > 0 && entry.second.position >= FirstFileShare * entry.second.duration;
+    });
+    if (m_filesDone == 0 && !someFileAlong)
+        return std::nullopt;
+    const auto media = measure(pendingBytes);
+    const double wall = std::chrono::duration<double>(m_clock() - m_begun).count();
+    if (!media || media->processed <= 0 || wall <= 0)
+        return std::nullopt;
+    return BatchEstimate{media->remaining * wall / media->processed,
+                         media->processed / (media->processed + media->remaining)};
+}
+
+std::optional<double> BatchProgress::fractionDone(std::uintmax_t pendingBytes) const
+{
+    const auto media = measure(pendingBytes);
+    if (!media || media->processed + media->remaining <= 0)
+        return std::nullopt;
+    return media->processed / (media->processed + media->remaining);
 }
 
 std::string ClockText(double seconds)
@@ -104,9 +123,12 @@ std::string ClockText(double seconds)
 }
 
 std::string BatchStatusText(int fileNumber, int fileCount, const std::optional<BatchEstimate>& estimate,
-                            std::optional<double> speed)
+                            std::optional<double> speed, int running)
 {
-    std::string text = "File " + std::to_string(fileNumber) + " of " + std::to_string(fileCount) + " \u00B7 ";
+    const int lastNumber = std::min(fileNumber + running - 1, fileCount);
+    std::string text = lastNumber > fileNumber ? "Files " + std::to_string(fileNumber) + "-" + std::to_string(lastNumber)
+                                               : "File " + std::to_string(fileNumber);
+    text += " of " + std::to_string(fileCount) + " \u00B7 ";
     text += estimate ? ClockText(estimate->secondsLeft) + " left" : std::string("estimating...");
     if (speed) {
         // to_chars, not printf: the window's locale may write the decimal point as a comma.

@@ -34,6 +34,15 @@ DOSOutputs::DOSOutputs(EventPump& pump, MessageSink messages)
 
 DOSOutputs::~DOSOutputs()
 {
+    // A run of Start still under way ends with its owner, and leaves no zombie behind.
+    if (m_ownRun && m_run == m_ownRun.get()) {
+        m_ownRun->signal(SIGKILL);
+        m_ownRun->onChunk = nullptr;
+        m_ownRun->finish();
+        if (const pid_t child = m_ownRun->releaseChild(); child >= 0)
+            while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+            }
+    }
     reapChildren();
 }
 
@@ -134,21 +143,18 @@ bool DOSOutputs::latestChildRunsAs(const std::string& imageName)
     return latestChildLives() && IsSameImageName(m_latestImageName, imageName);
 }
 
-std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
+bool DOSOutputs::beginRun(ProcessRun& run)
 {
-    if (!commandLine.empty())
-        m_commandLine = commandLine;
     // Whatever happens below, nothing of an earlier run's result may pass for this one's.
     m_exitCode = -1;
     m_endedBySignal = false;
     m_stoppedResponding = false;
     if (m_commandLine.empty()) {
         showMessage("Command Line empty");
-        return {};
+        return false;
     }
 
     const std::vector<std::string> arguments = SplitCommandLine(m_commandLine);
-    ProcessRun run;
     run.onChunk = [this](const std::string& chunk) {
         m_outputs += chunk;
         if (ReceiveOutputs)
@@ -159,7 +165,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
             showMessage("CreatePipe failed. Error: " + std::to_string(run.end().pipeError));
         else
             showMessage("File or command not found");
-        return {};
+        return false;
     }
     m_latestChild = run.pid();
     m_latestImageName = arguments.front().substr(arguments.front().rfind('/') + 1);
@@ -167,15 +173,12 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     m_run = &run;
     m_ending = false;
     m_killAt.reset();
+    m_lastOutput = Clock::now();
+    return true;
+}
 
-    // A failure of the wait or of a handler still ends the run like any other: handles
-    // closed, CommandOver raised; then it goes on to the caller.
-    std::exception_ptr failure;
-    try {
-        poll(run);
-    } catch (...) {
-        failure = std::current_exception();
-    }
+void DOSOutputs::endRunNow(ProcessRun& run)
+{
     run.finish();
     m_run = nullptr;
     m_ending = false;
@@ -185,7 +188,25 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     // The run ended by image name while its child still runs: its status comes later.
     if (const pid_t child = run.releaseChild(); child >= 0)
         m_unreaped.push_back(child);
+}
 
+std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
+{
+    if (!commandLine.empty())
+        m_commandLine = commandLine;
+    ProcessRun run;
+    if (!beginRun(run))
+        return {};
+
+    // A failure of the wait or of a handler still ends the run like any other: handles
+    // closed, CommandOver raised; then it goes on to the caller.
+    std::exception_ptr failure;
+    try {
+        poll(run);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    endRunNow(run);
     if (CommandOver)
         CommandOver();
     if (failure)
@@ -193,53 +214,92 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     return m_outputs;
 }
 
+bool DOSOutputs::Start(const std::string& commandLine)
+{
+    if (!commandLine.empty())
+        m_commandLine = commandLine;
+    if (m_run)
+        return false;
+    m_ownRun = std::make_unique<ProcessRun>();
+    if (!beginRun(*m_ownRun)) {
+        m_ownRun.reset();
+        return false;
+    }
+    return true;
+}
+
+bool DOSOutputs::Poll()
+{
+    if (!m_run || m_run != m_ownRun.get())
+        return false;
+    if (!step(*m_run, false))
+        return true;
+    endRunNow(*m_ownRun);
+    // The run object goes before the event, whose handler may start the next run.
+    m_ownRun.reset();
+    if (CommandOver)
+        CommandOver();
+    return false;
+}
+
+int DOSOutputs::WakeDescriptor() const
+{
+    return m_run ? m_run->wakeDescriptor() : -1;
+}
+
+int DOSOutputs::PauseBeforePoll() const
+{
+    if (!m_killAt)
+        return kPollMilliSeconds;
+    const auto due = std::chrono::ceil<std::chrono::milliseconds>(*m_killAt - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(due, 0, kPollMilliSeconds));
+}
+
+bool DOSOutputs::step(ProcessRun& run, bool byImageName)
+{
+    bool last = false;
+    // Reaped at once, the own child never lingers as a zombie and its status is kept.
+    run.reap();
+    reapChildren();
+
+    if (run.bytesWaiting()) {
+        // A failed read (or end of file) still raises its empty chunk, and is the last.
+        if (run.readChunk() == ProcessRun::Read::Chunk)
+            m_lastOutput = Clock::now();
+        else
+            last = true;
+    } else if (m_ending || !byImageName ? !run.childLives()
+                                        : !latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
+        // By image name, any process of that name keeps the run polling, unless the run is
+        // being ended. A child that wrote its last lines and ended between the query and
+        // the scan has left them in the pipe: ask once more, or they would be lost.
+        last = !run.bytesWaiting();
+    }
+
+    if (!last && !m_ending && m_silenceLimit.count() > 0 && Clock::now() - m_lastOutput >= m_silenceLimit) {
+        m_stoppedResponding = true;
+        endRun(SIGTERM, kKillAfterSilence);
+    }
+    if (m_killAt && Clock::now() >= *m_killAt) {
+        m_killAt.reset();
+        run.reap();
+        signalChild(SIGKILL);
+    }
+    return last;
+}
+
 void DOSOutputs::poll(ProcessRun& run)
 {
     clsWaitableTimer timer(m_pump);
-    Clock::time_point lastOutput = Clock::now();
-    bool last = false;
     do {
-        // Reaped at once, the own child never lingers as a zombie and its status is kept.
-        run.reap();
-        reapChildren();
-
-        if (run.bytesWaiting()) {
-            // A failed read (or end of file) still raises its empty chunk, and is the last.
-            if (run.readChunk() == ProcessRun::Read::Chunk)
-                lastOutput = Clock::now();
-            else
-                last = true;
-        } else if (m_ending ? !run.childLives()
-                            : !latestChildRunsAs(WatchedImageName) && !IsProcessRunning(WatchedImageName)) {
-            // The end goes by image name, not by the own child's exit: any process of that
-            // name keeps the run polling, unless the run is being ended. A child that wrote
-            // its last lines and ended between the query and the scan has left them in the
-            // pipe: ask once more, or they would be lost.
-            last = !run.bytesWaiting();
-        }
-
-        if (!last && !m_ending && m_silenceLimit.count() > 0 && Clock::now() - lastOutput >= m_silenceLimit) {
-            m_stoppedResponding = true;
-            endRun(SIGTERM, kKillAfterSilence);
-        }
-        if (m_killAt && Clock::now() >= *m_killAt) {
-            m_killAt.reset();
-            run.reap();
-            signalChild(SIGKILL);
-        }
-
+        const bool last = step(run, true);
         m_pump.ProcessPending();
         if (last)
             break; // nothing is left to wait for
         // Once the child has ended, what it left in the pipe is taken without pausing; an
         // empty pipe then waits the full pause, as another process of the watched name may
         // keep the run alive.
-        int pause = kPollMilliSeconds;
-        if (m_killAt) {
-            const auto due = std::chrono::ceil<std::chrono::milliseconds>(*m_killAt - Clock::now()).count();
-            pause = static_cast<int>(std::clamp<long long>(due, 0, kPollMilliSeconds));
-        }
-        timer.Wait(pause, run.wakeDescriptor());
+        timer.Wait(PauseBeforePoll(), run.wakeDescriptor());
     } while (true);
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/types.h>
@@ -57,13 +58,33 @@ public:
     // ReceiveOutputs once per read and CommandOver once per started run, and returns Outputs.
     std::string ExecuteCommand(const std::string& commandLine = {});
 
-    // Events. Raised synchronously from inside ExecuteCommand.
+    // The same run without waiting, for an owner that keeps several runs going at once:
+    // Start returns at once (false when the command could not start, after its message;
+    // no CommandOver then), and each Poll takes one pass. Such a run ends when its own child
+    // has ended and its output is read, whatever else of the watched name runs; Poll raises
+    // CommandOver then and returns false. The silence limit and endRun hold as above.
+    bool Start(const std::string& commandLine = {});
+    bool Poll();
+    bool IsRunning() const { return m_run != nullptr; }
+    // What Poll may wait on (see ProcessRun::wakeDescriptor); -1 when nothing.
+    int WakeDescriptor() const;
+    // The longest pause before the next Poll is due, in milliseconds.
+    int PauseBeforePoll() const;
+
+    // Events. Raised synchronously from inside ExecuteCommand and Poll.
     std::function<void(const std::string& CommandOutputs)> ReceiveOutputs;
     std::function<void()> CommandOver;
 
 private:
     void showMessage(const std::string& text) const;
     void poll(ProcessRun& run);
+    // Everything before the first pass; false when the run could not start.
+    bool beginRun(ProcessRun& run);
+    // One pass: true once the run is over. `byImageName`: any process of the watched name
+    // keeps the run going, unless it is being ended.
+    bool step(ProcessRun& run, bool byImageName);
+    // The run is over: its status kept, CommandOver raised.
+    void endRunNow(ProcessRun& run);
     // Collects the status of every own child that has ended, without waiting.
     void reapChildren();
     bool latestChildRunsAs(const std::string& imageName);
@@ -81,6 +102,9 @@ private:
     // The run under way, if any: it signals its own child through a pidfd, so a signal can
     // never reach a process that took over the id of a child already reaped.
     ProcessRun* m_run = nullptr;
+    // The run of Start, owned here since it outlives the call.
+    std::unique_ptr<ProcessRun> m_ownRun;
+    std::chrono::steady_clock::time_point m_lastOutput{};
     bool m_ending = false;
     std::optional<std::chrono::steady_clock::time_point> m_killAt;
     pid_t m_latestChild = -1;

@@ -277,7 +277,7 @@ TEST(Cli, TakesFilesInOrderAndSearchesFolders)
     makeTone(dir / "in/sub/deep.wav", 2);
     ASSERT_EQ(mkfifo((dir / "in/pipe.wav").c_str(), 0600), 0);
     fs::create_directory_symlink(dir / "in/sub", dir / "in/loop");
-    Cli cli(dir, {"-o", dir / "out", dir / "first.wav", dir / "in"});
+    Cli cli(dir, {"-j", "1", "-o", dir / "out", dir / "first.wav", dir / "in"});
     ASSERT_EQ(cli.wait(), 0) << cli.err();
     EXPECT_EQ(filesIn(dir / "out"), (std::vector<std::string>{"deep00000.mp3", "first00000.mp3"}));
     const std::string expected = "started  [1/2] " + (dir / "first.wav") + "\n"
@@ -378,7 +378,7 @@ TEST(Cli, JsonEventsInOrderAndAFailedFile)
     TempDir dir;
     makeTone(dir / "good.wav", 5);
     ASSERT_TRUE(test::writeFile(dir / "bad.wav", std::string(4096, 'x')));
-    Cli cli(dir, {"--json", "-s", "2s", "-o", dir / "out", "--report", dir / "report.txt", dir / "good.wav",
+    Cli cli(dir, {"--json", "-j", "1", "-s", "2s", "-o", dir / "out", "--report", dir / "report.txt", dir / "good.wav",
                   dir / "bad.wav", dir / "gone.wav"});
     ASSERT_EQ(cli.wait(), 1) << cli.err();
 
@@ -465,7 +465,7 @@ TEST_P(CliInterrupt, LeavesNoConverterAndNoPartialPieces)
     runConverter({"-f", "lavfi", "-i", "sine=frequency=440:duration=900:sample_rate=8000", "-ac", "1", "-b:a", "8k",
                   "-y", dir / "long.mp3"});
     ASSERT_TRUE(fs::exists(dir / "long.mp3"));
-    Cli cli(dir, {"-s", "10s", "-o", dir / "out", "--report", dir / "report.txt", dir / "short.wav",
+    Cli cli(dir, {"-j", "1", "-s", "10s", "-o", dir / "out", "--report", dir / "report.txt", dir / "short.wav",
                   dir / "long.mp3"});
     ASSERT_TRUE(waitFor([&] { return fs::exists(dir / "out/long00001.mp3"); })) << cli.err();
     for (int i = 0; i < GetParam().interrupts; ++i)
