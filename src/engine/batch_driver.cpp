@@ -27,7 +27,6 @@ namespace brisquel {
 
 namespace {
 
-constexpr const char* ConverterImage = "conv.exe";
 // SIGINT lets the converter close the output it is writing; one that has not ended this
 // long after is killed.
 constexpr std::chrono::milliseconds StopGrace{5000};
@@ -240,7 +239,7 @@ std::string BatchDriver::scratchWav(const Slot& slot) const
 
 bool BatchDriver::run(Slot& slot, DOSOutputs& runner, const std::string& commandLine)
 {
-    WatchedImageName = ConverterImage;
+    WatchedImageName = m_host.converterName();
     slot.runOver = false;
     slot.runEnded = false;
     // A stop that came between two runs starts no further one.
@@ -413,7 +412,7 @@ void BatchDriver::runSeveralAtOnce(int atOnce)
         m_slots.push_back(std::make_unique<Slot>(*this, static_cast<int>(m_slots.size())));
     // Leftovers of an earlier run of the program; ended once, as each run then ends only
     // its own child.
-    KillProcessByName(ConverterImage);
+    endStrayConverters();
 
     clsWaitableTimer timer(m_pump);
     bool startMore = true;
@@ -517,7 +516,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     m_progress.startFile(fileSize(input), slot.number);
     refreshStatus();
     if (!m_atOnce)
-        KillProcessByName(ConverterImage);
+        endStrayConverters();
     unlink(scratchWav(slot).c_str());
 
     // Known bad before the converter sees it: a copy that could not be made would be
@@ -533,22 +532,24 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     }
 
     const std::string program = m_host.programFolder();
+    const std::string converter = m_host.converterName();
     bool started;
     DOSOutputs* last = nullptr;
     if (IsFlacInput(input)) {
         last = &slot.objSox;
-        started = co_await runStep(slot, slot.objSox, FirstPassCommandLine(program, input, scratchWav(slot)));
+        started = co_await runStep(slot, slot.objSox, FirstPassCommandLine(program, input, scratchWav(slot), converter));
         if (started && !slot.objSox.StoppedResponding() && !m_abandoned && !m_stopRequested) {
             if (!m_atOnce)
-                KillProcessByName(ConverterImage);
+                endStrayConverters();
             last = &slot.objDuration;
-            started = co_await runStep(slot, slot.objDuration, ScratchProbeCommandLine(program, scratchWav(slot)));
+            started = co_await runStep(slot, slot.objDuration,
+                                       ScratchProbeCommandLine(program, scratchWav(slot), converter));
         }
     } else {
         if (!m_atOnce)
-            KillProcessByName(ConverterImage);
+            endStrayConverters();
         last = &slot.objDuration;
-        started = co_await runStep(slot, slot.objDuration, ProbeCommandLine(program, input));
+        started = co_await runStep(slot, slot.objDuration, ProbeCommandLine(program, input, converter));
     }
     if (m_abandoned)
         co_return FileEnd::Abandoned;
@@ -570,6 +571,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     slot.reservedName = baseName + "00000" + extension;
     ConversionSettings settings;
     settings.programFolder = program;
+    settings.converterName = converter;
     settings.input = input;
     settings.outputFolder = folder;
     settings.formatIndex = m_host.formatIndex();
@@ -612,7 +614,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
             std::vector<std::string> pieces;
             for (std::size_t i = first; i < written.size() && i < first + FlacPiecesPerRun; ++i)
                 pieces.push_back(folder + written[i]);
-            const bool ran = co_await runStep(slot, slot.objSox, FlacPiecesCommandLine(program, pieces));
+            const bool ran = co_await runStep(slot, slot.objSox, FlacPiecesCommandLine(program, pieces, converter));
             reason = renewedFlacPieces(slot, pieces, ran);
         }
     }
@@ -733,6 +735,14 @@ std::string BatchDriver::renewedFlacPieces(Slot& slot, const std::vector<std::st
         return reason.empty() ? "the pieces could not be written again" : reason;
     }
     return replaceError;
+}
+
+// Another program's converters are not ours to end: only a host that owns the name clears
+// what an earlier run of it left.
+void BatchDriver::endStrayConverters()
+{
+    if (m_host.endsStrayConverters())
+        KillProcessByName(m_host.converterName());
 }
 
 void BatchDriver::finishFile(Slot& slot)

@@ -174,6 +174,7 @@ private:
     // The file's outcome, once its conversion and any renewal are over.
     void judgeConversion(Slot& slot, const std::string& source, const std::string& folder,
                          const std::vector<std::string>& written, std::string reason);
+    void endStrayConverters();
     void finishFile(Slot& slot);
     void finishBatch();
     // Ends the batch without its end steps. Rows of files that began stay with their

@@ -65,6 +65,12 @@ public:
     virtual std::string programFolder() const = 0;
     virtual std::string scratchFolder() const = 0;
 
+    // The image name of the converter under programFolder()/data.
+    virtual std::string converterName() const { return "conv.exe"; }
+
+    // The window ends leftover converters of its name; the CLI never ends anything by name.
+    virtual bool endsStrayConverters() const { return true; }
+
     // Progress: lblPB, imgPB (width in twips), Timer2.
     virtual void setProgressCaption(const std::string& text) = 0;
     virtual int progressWidth() const = 0;

@@ -90,31 +90,33 @@ std::string OutputExtension(int formatIndex)
     return extensions[static_cast<int>(formatAt(formatIndex))];
 }
 
-std::string ConverterCommand(const std::string& programFolder)
+std::string ConverterCommand(const std::string& programFolder, const std::string& converterName)
 {
-    return QuoteArgument(programFolder + PathSeparator + "data" + PathSeparator + "conv.exe");
+    return QuoteArgument(programFolder + PathSeparator + "data" + PathSeparator + converterName);
 }
 
 std::string FirstPassCommandLine(const std::string& programFolder, const std::string& input,
-                                 const std::string& scratchWav)
+                                 const std::string& scratchWav, const std::string& converterName)
 {
-    return ConverterCommand(programFolder) + " -threads 1 -i " + QuoteArgumentAlways(input) + " "
+    return ConverterCommand(programFolder, converterName) + " -threads 1 -i " + QuoteArgumentAlways(input) + " "
         + QuoteArgument(scratchWav);
 }
 
-std::string ProbeCommandLine(const std::string& programFolder, const std::string& input)
+std::string ProbeCommandLine(const std::string& programFolder, const std::string& input,
+                             const std::string& converterName)
 {
-    return ConverterCommand(programFolder) + " -i " + QuoteArgumentAlways(input);
+    return ConverterCommand(programFolder, converterName) + " -i " + QuoteArgumentAlways(input);
 }
 
-std::string ScratchProbeCommandLine(const std::string& programFolder, const std::string& scratchWav)
+std::string ScratchProbeCommandLine(const std::string& programFolder, const std::string& scratchWav,
+                                    const std::string& converterName)
 {
-    return ConverterCommand(programFolder) + " -i " + QuoteArgument(scratchWav);
+    return ConverterCommand(programFolder, converterName) + " -i " + QuoteArgument(scratchWav);
 }
 
 std::string ConversionCommandLine(const ConversionSettings& settings)
 {
-    return ProbeCommandLine(settings.programFolder, settings.input) + SegmentOption(settings.splitSeconds)
+    return ProbeCommandLine(settings.programFolder, settings.input, settings.converterName) + SegmentOption(settings.splitSeconds)
         + formatOptions(settings) + QuoteArgumentAlways(outputPattern(settings));
 }
 
@@ -179,7 +181,7 @@ std::optional<std::string> StreamCopyCommandLine(const ConversionSettings& setti
         // The program stream's default half second of preload would start every piece at
         // 0.5 s; 50 ms is still enough for the buffer at the highest MP2 bitrate.
         format = " -segment_format_options preload=50000";
-    return ProbeCommandLine(settings.programFolder, settings.input) + " -map 0:a:0 -c copy" + segments + " -y"
+    return ProbeCommandLine(settings.programFolder, settings.input, settings.converterName) + " -map 0:a:0 -c copy" + segments + " -y"
         + format + " " + QuoteArgumentAlways(outputPattern(settings));
 }
 
@@ -188,9 +190,10 @@ std::string FlacPieceTemporary(const std::string& piece)
     return piece + ".part";
 }
 
-std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces)
+std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces,
+                                  const std::string& converterName)
 {
-    std::string command = ConverterCommand(programFolder);
+    std::string command = ConverterCommand(programFolder, converterName);
     for (const std::string& piece : pieces)
         command += " -i " + QuoteArgumentAlways(piece);
     // Each piece keeps its own tags; by default every output would take the first input's.

@@ -11,10 +11,15 @@ namespace brisquel {
 enum class OutputFormat { Mp3, Wma, Ogg, Wav, Flac, Ac3, Aac, Amr, Mpg };
 inline constexpr int OutputFormatCount = 9;
 
+// The converter's file name under the program folder's data folder: the image name the
+// window's converters run under.
+inline constexpr const char* DefaultConverterName = "conv.exe";
+
 // What one file's conversion command is built from, read from the window for that file.
 struct ConversionSettings
 {
     std::string programFolder; // holds data/conv.exe
+    std::string converterName = DefaultConverterName; // under programFolder/data
     std::string input;
     std::string outputFolder;  // as OutputFolder gives it
     int formatIndex = 0;       // a position outside the list counts as MP3
@@ -37,17 +42,19 @@ bool IsFlacInput(std::string_view path);
 std::string OutputExtension(int formatIndex);
 
 // The converter, quoted only when its path holds a space or a quote.
-std::string ConverterCommand(const std::string& programFolder);
+std::string ConverterCommand(const std::string& programFolder, const std::string& converterName = DefaultConverterName);
 
 // Decodes a FLAC input into the scratch WAV file, for the duration probe.
 std::string FirstPassCommandLine(const std::string& programFolder, const std::string& input,
-                                 const std::string& scratchWav);
+                                 const std::string& scratchWav, const std::string& converterName = DefaultConverterName);
 
 // Makes the converter describe `input` (a queue path), and so print its duration.
-std::string ProbeCommandLine(const std::string& programFolder, const std::string& input);
+std::string ProbeCommandLine(const std::string& programFolder, const std::string& input,
+                             const std::string& converterName = DefaultConverterName);
 
 // The probe of a FLAC input, on the scratch WAV of its first pass.
-std::string ScratchProbeCommandLine(const std::string& programFolder, const std::string& scratchWav);
+std::string ScratchProbeCommandLine(const std::string& programFolder, const std::string& scratchWav,
+                                    const std::string& converterName = DefaultConverterName);
 
 // Converts the input into numbered segments: outputFolder + base name + five digits +
 // the format's extension.
@@ -64,7 +71,8 @@ std::string FlacPieceTemporary(const std::string& piece);
 // The segment writer keeps one encoder for the whole input, so a piece's frames go on
 // counting from the previous piece and its STREAMINFO states no length; a new encoder per
 // piece gets both right, and FLAC to FLAC loses nothing.
-std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces);
+std::string FlacPiecesCommandLine(const std::string& programFolder, const std::vector<std::string>& pieces,
+                                  const std::string& converterName = DefaultConverterName);
 
 // The codec a format's conversion writes, when a file already in it may be cut by stream
 // copy; empty for FLAC (re-encoding it is lossless already) and for AAC (its raw stream

@@ -2,6 +2,7 @@
 
 #include "input/get_file.h"
 #include "platform/desktop.h"
+#include "settings/output_choices.h"
 #include "settings/pick_folder.h"
 #include "settings/picker_folders.h"
 #include "ui/main_window_layout.h"
@@ -23,6 +24,15 @@ QComboBox* makeList(QWidget& form, const char* name, const QRect& rect, const QS
     list->setMaxVisibleItems(entries.size());
     if (tooltip)
         list->setToolTip(QString::fromLatin1(tooltip));
+    return list;
+}
+
+template <std::size_t N>
+QStringList entries(const std::array<std::string_view, N>& choices)
+{
+    QStringList list;
+    for (const std::string_view choice : choices)
+        list.append(QString::fromLatin1(choice.data(), static_cast<qsizetype>(choice.size())));
     return list;
 }
 
@@ -49,14 +59,9 @@ OutputSettingsPanel::OutputSettingsPanel(QWidget& form, Desktop& desktop, Picker
     m_txtSplit->setText(QStringLiteral("30"));
     m_txtSplit->setAlignment(Qt::AlignCenter);
     m_cmbUnit = makeList(form, "cmbUnit", layout::Unit, {"Seconds", "Minutes", "Hours"}, nullptr);
-    m_cmbOF = makeList(form, "cmbOF", layout::Format, {"MP3", "WMA", "OGG", "WAV", "FLAC", "AC3", "AAC", "AMR", "MPG"},
-                       "Output Format");
-    m_cmbBR = makeList(form, "cmbBR", layout::Bitrate,
-                       {"32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256", "320"}, "Audio Bitrate");
-    // 12000 Hz at position 6: the MP3 and MPEG encoders refuse 12050 Hz and write nothing.
-    // setup.ini stores positions, so files written with the old entry keep their meaning.
-    m_cmbR = makeList(form, "cmbR", layout::Rate, {"48000", "44100", "32000", "24000", "22050", "16000", "12000", "8000"},
-                      "Audio Rate");
+    m_cmbOF = makeList(form, "cmbOF", layout::Format, entries(FormatChoices), "Output Format");
+    m_cmbBR = makeList(form, "cmbBR", layout::Bitrate, entries(BitrateChoices), "Audio Bitrate");
+    m_cmbR = makeList(form, "cmbR", layout::Rate, entries(RateChoices), "Audio Rate");
     m_cmbChannel = makeList(form, "cmbChannel", layout::Channel, {"Mono", "Stereo"}, "MP3 Audio Channel(Stereo or Mono)");
     m_txtPath = makeText(form, "txtPath", layout::Path, "Select a Folder to Output");
     m_cmdBrowse = new QPushButton(QStringLiteral("Browse"), &form);

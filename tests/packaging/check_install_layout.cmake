@@ -48,6 +48,11 @@ execute_process(COMMAND test -x ${program}/brisquel RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   fault("${program}/brisquel is not executable")
 endif()
+# The command line's launcher reaches the program beside the window's, and it answers.
+execute_process(COMMAND ${prefix}/bin/brisquel-cli --version RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^brisquel-cli ")
+  fault("${prefix}/bin/brisquel-cli --version failed (${rc}): ${out}")
+endif()
 file(SHA256 ${SOURCE_DIR}/resources/sound.wav expected_sound)
 file(SHA256 ${program}/sound.wav installed_sound)
 if(NOT installed_sound STREQUAL expected_sound)
@@ -66,7 +71,8 @@ endforeach()
 # link, the target it must hold, the file it must lead to
 set(links
   "${program}/data/conv.exe|${FFMPEG}|${FFMPEG}"
-  "${prefix}/bin/brisquel|../lib/brisquel/brisquel|${program}/brisquel")
+  "${prefix}/bin/brisquel|../lib/brisquel/brisquel|${program}/brisquel"
+  "${prefix}/bin/brisquel-cli|../lib/brisquel/brisquel-cli|${program}/brisquel-cli")
 foreach(row ${links})
   string(REPLACE "|" ";" row "${row}")
   list(GET row 0 link)
@@ -124,7 +130,7 @@ endif()
 
 # Debian's manual page and changelog are compressed without a time stamp; the copyright file
 # names the license.
-foreach(gz share/man/man1/brisquel.1.gz share/doc/brisquel/changelog.gz)
+foreach(gz share/man/man1/brisquel.1.gz share/man/man1/brisquel-cli.1.gz share/doc/brisquel/changelog.gz)
   set(file ${prefix}/${gz})
   if(NOT EXISTS ${file})
     fault("no ${file}")
@@ -166,7 +172,7 @@ execute_process(
 if(NOT rc EQUAL 0)
   fault("staged install failed:\n${out}")
 else()
-  foreach(link lib/brisquel/data/conv.exe bin/brisquel)
+  foreach(link lib/brisquel/data/conv.exe bin/brisquel bin/brisquel-cli)
     if(NOT IS_SYMLINK ${stage}${staged_prefix}/${link})
       fault("staged install made no ${link} under DESTDIR")
     endif()

@@ -29,6 +29,9 @@ foreach(entry
     "./usr/lib/brisquel/sound.wav"
     "./usr/lib/brisquel/data/conv.exe -> ${converter}"
     "./usr/bin/brisquel -> ../lib/brisquel/brisquel"
+    "./usr/lib/brisquel/brisquel-cli"
+    "./usr/bin/brisquel-cli -> ../lib/brisquel/brisquel-cli"
+    "./usr/share/man/man1/brisquel-cli.1.gz"
     "./usr/share/doc/brisquel/copyright"
     "./usr/share/doc/brisquel/changelog.gz"
     "./usr/share/man/man1/brisquel.1.gz"
@@ -47,15 +50,21 @@ endif()
 # build leaves the hardening flags out, so there is nothing to check.
 if(HARDENED)
   execute_process(COMMAND ${DPKG_DEB} -x ${debs} ${SCRATCH}/tree RESULT_VARIABLE rc)
-  set(program ${SCRATCH}/tree/usr/lib/brisquel/brisquel)
-  execute_process(COMMAND ${READELF} --dynamic ${program} OUTPUT_VARIABLE dynamic)
-  execute_process(COMMAND ${READELF} --dyn-syms --wide ${program} OUTPUT_VARIABLE symbols)
-  if(NOT dynamic MATCHES "BIND_NOW")
-    fault("${program} is not linked with -z now")
-  endif()
-  if(NOT symbols MATCHES "__[a-z_]+_chk")
-    fault("${program} calls no fortified function")
-  endif()
+  foreach(name brisquel brisquel-cli)
+    set(program ${SCRATCH}/tree/usr/lib/brisquel/${name})
+    execute_process(COMMAND ${READELF} --dynamic ${program} OUTPUT_VARIABLE dynamic)
+    execute_process(COMMAND ${READELF} --dyn-syms --wide ${program} OUTPUT_VARIABLE symbols)
+    if(NOT dynamic MATCHES "BIND_NOW")
+      fault("${program} is not linked with -z now")
+    endif()
+    if(NOT symbols MATCHES "__[a-z_]+_chk")
+      fault("${program} calls no fortified function")
+    endif()
+    # The command line runs where no display is: it must not bring Qt along.
+    if(name STREQUAL "brisquel-cli" AND dynamic MATCHES "libQt6")
+      fault("${program} links Qt")
+    endif()
+  endforeach()
 endif()
 
 finish_checks("Package faults" ${SCRATCH})
