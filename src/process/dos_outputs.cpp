@@ -2,6 +2,7 @@
 
 #include "process/cls_waitable_timer.h"
 #include "process/command_line.h"
+#include "process/core_text.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
 #include "process/process_run.h"
@@ -143,7 +144,7 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     m_endedBySignal = false;
     m_stoppedResponding = false;
     if (m_commandLine.empty()) {
-        showMessage("Command Line empty");
+        showMessage(CoreText("DOSOutputs", "Command Line empty"));
         return {};
     }
 
@@ -156,9 +157,9 @@ std::string DOSOutputs::ExecuteCommand(const std::string& commandLine)
     };
     if (!run.start(arguments)) {
         if (run.end().start == RunEnd::Start::NoPipe)
-            showMessage("CreatePipe failed. Error: " + std::to_string(run.end().pipeError));
+            showMessage(CoreText("DOSOutputs", "CreatePipe failed. Error: ") + std::to_string(run.end().pipeError));
         else
-            showMessage("File or command not found");
+            showMessage(CoreText("DOSOutputs", "File or command not found"));
         return {};
     }
     m_latestChild = run.pid();
