@@ -33,7 +33,6 @@ constexpr const char* ConverterImage = "conv.exe";
 constexpr std::chrono::milliseconds StopGrace{5000};
 constexpr const char* NotStartedReason = CORE_TEXT_NOOP("BatchDriver", "the converter could not be started");
 
-
 // One level only: a folder whose parent is missing is passed over, as is one that exists.
 void makeFolder(const std::string& path, mode_t mode)
 {
@@ -108,7 +107,8 @@ BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSi
 void BatchDriver::StartConversion()
 {
     if (m_host.queueCount() == 0) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Add"), CoreText("BatchDriver", "Please add a file"), {});
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Add"),
+                           CoreText("BatchDriver", "Please add a file"), {});
         return;
     }
     // A list left with no choice (a setup.ini holding -1) would give every file a broken
@@ -126,7 +126,8 @@ void BatchDriver::StartConversion()
     else if (usesRateAndChannels && m_host.channelIndex() < 0)
         missing = CORE_TEXT_NOOP("BatchDriver", "Please choose a channel");
     if (missing) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"), CoreText("BatchDriver", missing), {});
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"),
+                           CoreText("BatchDriver", missing), {});
         return;
     }
     m_batchActive = true;
@@ -461,7 +462,8 @@ void BatchDriver::judgeConversion(const std::string& source, const std::string& 
     if (m_abandoned)
         return;
     if (removed)
-        reason = (reason.empty() ? CoreText("BatchDriver", "the conversion failed") : reason) + CoreText("BatchDriver", PartialRemoved);
+        reason = (reason.empty() ? CoreText("BatchDriver", "the conversion failed") : reason)
+            + CoreText("BatchDriver", PartialRemoved);
     fileJudged({source, FileResult::Failed, reason, {}});
 }
 
@@ -575,7 +577,8 @@ void BatchDriver::endBatch()
             warned.push_back({file.input, file.reason});
     }
     if (!failed.empty() || !warned.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"), FailureReportText(failed, warned), report);
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"),
+                           FailureReportText(failed, warned), report);
 }
 
 void BatchDriver::onProbeOutput(const std::string& chunk)

@@ -103,8 +103,11 @@ std::string ClockText(double seconds)
 std::string BatchStatusText(int fileNumber, int fileCount, const std::optional<BatchEstimate>& estimate,
                             std::optional<double> speed)
 {
-    std::string text = FillIn(CoreText("BatchProgress", "File %1 of %2"), {std::to_string(fileNumber), std::to_string(fileCount)}) + " \u00B7 ";
-    text += estimate ? FillIn(CoreText("BatchProgress", "%1 left"), {ClockText(estimate->secondsLeft)}) : CoreText("BatchProgress", "estimating...");
+    std::string text
+        = FillIn(CoreText("BatchProgress", "File %1 of %2"), {std::to_string(fileNumber), std::to_string(fileCount)})
+        + " \u00B7 ";
+    text += estimate ? FillIn(CoreText("BatchProgress", "%1 left"), {ClockText(estimate->secondsLeft)})
+                     : CoreText("BatchProgress", "estimating...");
     if (speed) {
         // to_chars, not printf: the window's locale may write the decimal point as a comma.
         char number[32];
@@ -121,13 +124,16 @@ std::string BatchEndText(const BatchOutcome& outcome)
         text += FillIn(CoreText("BatchProgress", ", %1 failed"), {std::to_string(failed)});
     if (outcome.stopped)
         text += CoreText("BatchProgress", ", stopped");
-    return FillIn(CoreText("BatchProgress", "%1 in %2"), {text, ClockText(std::chrono::duration<double>(outcome.duration).count())});
+    return FillIn(CoreText("BatchProgress", "%1 in %2"),
+                  {text, ClockText(std::chrono::duration<double>(outcome.duration).count())});
 }
 
 std::string BatchNotificationText(const BatchOutcome& outcome)
 {
     const int converted = outcome.converted();
-    std::string text = converted == 1 ? CoreText("BatchProgress", "1 file converted") : FillIn(CoreText("BatchProgress", "%1 files converted"), {std::to_string(converted)});
+    std::string text = converted == 1
+        ? CoreText("BatchProgress", "1 file converted")
+        : FillIn(CoreText("BatchProgress", "%1 files converted"), {std::to_string(converted)});
     if (const int failed = outcome.count(FileResult::Failed))
         text += FillIn(CoreText("BatchProgress", ", %1 failed"), {std::to_string(failed)});
     return text;

@@ -11,7 +11,9 @@ std::string DoneCaption(int failedCount, int warnedCount)
 {
     if (failedCount > 0)
         return FillIn(CoreText("FailureReport", "Done, %1 failed."), {std::to_string(failedCount)});
-    return warnedCount == 0 ? CoreText("FailureReport", "Done.") : FillIn(CoreText("FailureReport", "Done, %1 with warnings."), {std::to_string(warnedCount)});
+    return warnedCount == 0
+        ? CoreText("FailureReport", "Done.")
+        : FillIn(CoreText("FailureReport", "Done, %1 with warnings."), {std::to_string(warnedCount)});
 }
 
 namespace {
@@ -21,7 +23,9 @@ namespace {
 std::string listed(const std::vector<FailedFile>& files, const char* one, const char* many)
 {
     const std::size_t count = files.size();
-    std::string text = (count == 1 ? CoreText("FailureReport", one) : FillIn(CoreText("FailureReport", many), {std::to_string(count)})) + "\n";
+    std::string text = (count == 1 ? CoreText("FailureReport", one)
+                                   : FillIn(CoreText("FailureReport", many), {std::to_string(count)}))
+        + "\n";
     const std::size_t shown = std::min<std::size_t>(count, FailureReportLimit);
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + GetFileName(files[i].input) + ": ";
@@ -41,8 +45,9 @@ std::string FailureReportText(const std::vector<FailedFile>& failed, const std::
         text = listed(failed, CORE_TEXT_NOOP("FailureReport", "1 file was not converted:"),
                       CORE_TEXT_NOOP("FailureReport", "%1 files were not converted:"));
     if (!warned.empty())
-        text += (text.empty() ? "" : "\n\n") + listed(warned, CORE_TEXT_NOOP("FailureReport", "1 file was converted with a warning:"),
-                                                   CORE_TEXT_NOOP("FailureReport", "%1 files were converted with warnings:"));
+        text += (text.empty() ? "" : "\n\n")
+            + listed(warned, CORE_TEXT_NOOP("FailureReport", "1 file was converted with a warning:"),
+                     CORE_TEXT_NOOP("FailureReport", "%1 files were converted with warnings:"));
     return text;
 }
 

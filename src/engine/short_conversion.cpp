@@ -34,7 +34,8 @@ std::string ShortConversionWarning(std::string_view conversionOutputs)
     const auto reached = firstValue(conversionOutputs.substr(lastTime), TimeMarker);
     if (!reached || *reached >= ShortConversionShare * *duration)
         return {};
-    return FillIn(CoreText("ShortConversion", "only %1 s of %2 s could be read"), {oneDecimal(*reached), oneDecimal(*duration)});
+    return FillIn(CoreText("ShortConversion", "only %1 s of %2 s could be read"),
+                  {oneDecimal(*reached), oneDecimal(*duration)});
 }
 
 } // namespace brisquel

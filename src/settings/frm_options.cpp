@@ -94,7 +94,8 @@ constexpr QRect CommandBack{122, 134, 73, 27};
 constexpr QRect ReminderCard{16, 6, 192, 58};
 constexpr QRect SplittingCard{16, 70, 192, 58};
 constexpr QRect CopyBox{26, 76, 176, 46};
-constexpr char CopyText[] = QT_TRANSLATE_NOOP("Options", "Split without re-encoding when the file already has the output format");
+constexpr char CopyText[]
+    = QT_TRANSLATE_NOOP("Options", "Split without re-encoding when the file already has the output format");
 
 // A check box does not wrap its text: break it between words to the box's width.
 QString wrapped(const QString& text, const QFontMetrics& metrics, int width)

@@ -104,11 +104,12 @@ QueueEntry dropZonePickEntry(const std::string& path, const IntakeContext&)
 
 QString leftOutText(int leftOut)
 {
-    return leftOut == 1 ? QCoreApplication::translate("MainWindow", "The list holds at most %1 files: 1 file was left out.")
-                              .arg(ConversionQueue::MaxEntries)
-                        : QCoreApplication::translate("MainWindow", "The list holds at most %1 files: %2 files were left out.")
-                              .arg(ConversionQueue::MaxEntries)
-                              .arg(leftOut);
+    return leftOut == 1
+        ? QCoreApplication::translate("MainWindow", "The list holds at most %1 files: 1 file was left out.")
+              .arg(ConversionQueue::MaxEntries)
+        : QCoreApplication::translate("MainWindow", "The list holds at most %1 files: %2 files were left out.")
+              .arg(ConversionQueue::MaxEntries)
+              .arg(leftOut);
 }
 
 Desktop::Icon desktopIcon(BatchHost::MessageIcon icon)
@@ -186,8 +187,9 @@ void frmMain::createControls()
     m_picDrop = new DropTarget(QStringLiteral("picDrop"), this);
     m_picDrop->setAutoFillBackground(true);
     m_picDrop->setPalette(QPalette(Qt::white));
-    m_picDrop->setHint(QCoreApplication::translate("MainWindow", "Drop to add to the list"),
-                       QCoreApplication::translate("MainWindow", "Files join the queue in the order dropped; folders are searched"));
+    m_picDrop->setHint(
+        QCoreApplication::translate("MainWindow", "Drop to add to the list"),
+        QCoreApplication::translate("MainWindow", "Files join the queue in the order dropped; folders are searched"));
     m_picDrop->hide();
 
     m_picDrag = new DropTarget(QStringLiteral("picDrag"), this);
@@ -510,7 +512,8 @@ void frmMain::queueEntries(const std::vector<PendingEntry>& all)
         entries.push_back(pending[i]->make(pending[i]->path, context));
     const int leftOut = m_queue.append(entries) + static_cast<int>(pending.size() - taken);
     if (leftOut > 0)
-        m_desktop.showMessage(this, Desktop::Icon::Warning, QCoreApplication::translate("MainWindow", "Add"), leftOutText(leftOut));
+        m_desktop.showMessage(this, Desktop::Icon::Warning, QCoreApplication::translate("MainWindow", "Add"),
+                              leftOutText(leftOut));
 }
 
 void frmMain::onOverlayDrop(const QMimeData* data)
@@ -574,8 +577,8 @@ void frmMain::hideHintAfterDrop()
 void frmMain::onDropZoneClick()
 {
     const std::string file = OpenFileDialog(m_desktop, this, m_context.programFolder,
-                                            QCoreApplication::translate("MainWindow", "Open Files").toStdString(), "", "*.*|*.*",
-                                            DropZoneDialogFlags);
+                                            QCoreApplication::translate("MainWindow", "Open Files").toStdString(), "",
+                                            "*.*|*.*", DropZoneDialogFlags);
     if (file.empty())
         return;
     queueEntries({{file, dropZonePickEntry}});

@@ -49,17 +49,25 @@ OutputSettingsPanel::OutputSettingsPanel(QWidget& form, Desktop& desktop, Picker
     m_txtSplit = makeText(form, "txtSplit", layout::Split, QT_TRANSLATE_NOOP("MainWindow", "Split Time Unit"));
     m_txtSplit->setText(QStringLiteral("30"));
     m_txtSplit->setAlignment(Qt::AlignCenter);
-    m_cmbUnit = makeList(form, "cmbUnit", layout::Unit, {QCoreApplication::translate("MainWindow", "Seconds"), QCoreApplication::translate("MainWindow", "Minutes"),
-                          QCoreApplication::translate("MainWindow", "Hours")}, nullptr);
+    m_cmbUnit = makeList(form, "cmbUnit", layout::Unit,
+                         {QCoreApplication::translate("MainWindow", "Seconds"),
+                          QCoreApplication::translate("MainWindow", "Minutes"),
+                          QCoreApplication::translate("MainWindow", "Hours")},
+                         nullptr);
     m_cmbOF = makeList(form, "cmbOF", layout::Format, {"MP3", "WMA", "OGG", "WAV", "FLAC", "AC3", "AAC", "AMR", "MPG"},
                        QT_TRANSLATE_NOOP("MainWindow", "Output Format"));
     m_cmbBR = makeList(form, "cmbBR", layout::Bitrate,
-                       {"32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256", "320"}, QT_TRANSLATE_NOOP("MainWindow", "Audio Bitrate"));
+                       {"32", "48", "56", "64", "80", "96", "112", "128", "192", "224", "256", "320"},
+                       QT_TRANSLATE_NOOP("MainWindow", "Audio Bitrate"));
     // 12000 Hz at position 6: the MP3 and MPEG encoders refuse 12050 Hz and write nothing.
     // setup.ini stores positions, so files written with the old entry keep their meaning.
-    m_cmbR = makeList(form, "cmbR", layout::Rate, {"48000", "44100", "32000", "24000", "22050", "16000", "12000", "8000"},
-                      QT_TRANSLATE_NOOP("MainWindow", "Audio Rate"));
-    m_cmbChannel = makeList(form, "cmbChannel", layout::Channel, {QCoreApplication::translate("MainWindow", "Mono"), QCoreApplication::translate("MainWindow", "Stereo")}, QT_TRANSLATE_NOOP("MainWindow", "MP3 Audio Channel(Stereo or Mono)"));
+    m_cmbR
+        = makeList(form, "cmbR", layout::Rate, {"48000", "44100", "32000", "24000", "22050", "16000", "12000", "8000"},
+                   QT_TRANSLATE_NOOP("MainWindow", "Audio Rate"));
+    m_cmbChannel = makeList(
+        form, "cmbChannel", layout::Channel,
+        {QCoreApplication::translate("MainWindow", "Mono"), QCoreApplication::translate("MainWindow", "Stereo")},
+        QT_TRANSLATE_NOOP("MainWindow", "MP3 Audio Channel(Stereo or Mono)"));
     m_txtPath = makeText(form, "txtPath", layout::Path, QT_TRANSLATE_NOOP("MainWindow", "Select a Folder to Output"));
     m_cmdBrowse = new QPushButton(QCoreApplication::translate("MainWindow", "Browse"), &form);
     m_cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
@@ -90,9 +98,10 @@ void OutputSettingsPanel::chooseOutputFolder()
         return;
     }
     setFolderText(m_defaultFolder);
-    m_desktop.showMessage(&m_form, Desktop::Icon::None, QCoreApplication::translate("MainWindow", "Path"),
-                          QCoreApplication::translate("MainWindow", "The path has unknown characters.\r\nChanged to the default path %1.")
-                              .arg(QString::fromStdString(m_defaultFolder)));
+    m_desktop.showMessage(
+        &m_form, Desktop::Icon::None, QCoreApplication::translate("MainWindow", "Path"),
+        QCoreApplication::translate("MainWindow", "The path has unknown characters.\r\nChanged to the default path %1.")
+            .arg(QString::fromStdString(m_defaultFolder)));
 }
 
 QComboBox* OutputSettingsPanel::list(List which) const

@@ -28,8 +28,7 @@ QString environmentLanguage();
 // Qt's own (the standard buttons), and routes the core's texts through them. "" or a
 // missing catalogue leaves everything English. The translations stay installed while the
 // returned object lives; it must not outlive the application object.
-class ProgramTranslations
-{
+class ProgramTranslations {
 public:
     ProgramTranslations(const std::string& programFolder, const QString& language);
     ~ProgramTranslations();

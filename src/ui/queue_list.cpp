@@ -16,7 +16,8 @@ QueueList::QueueList(ConversionQueue& queue, QWidget* parent)
 {
     setObjectName(QStringLiteral("LV"));
     setColumnCount(2);
-    setHeaderLabels({QCoreApplication::translate("MainWindow", "FileName"), QCoreApplication::translate("MainWindow", "Format")});
+    setHeaderLabels(
+        {QCoreApplication::translate("MainWindow", "FileName"), QCoreApplication::translate("MainWindow", "Format")});
     // The skin paints the frame and the column header.
     setHeaderHidden(true);
     setFrameShape(QFrame::NoFrame);

@@ -253,7 +253,8 @@ void paintLogo(QPainter& p)
     p.drawText(QRectF(550, 9, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brisquel"));
     p.setPen(SoftInk);
     p.setFont(skinFont(10));
-    p.drawText(QRectF(551, 37, 150, 16), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "Audio Converter & Splitter"));
+    p.drawText(QRectF(551, 37, 150, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "Audio Converter & Splitter"));
 }
 
 void caption(QPainter& p, const QRectF& box, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
@@ -291,8 +292,10 @@ void paintList(QPainter& p)
     p.drawLine(QPointF(divider, list.top() - 18), QPointF(divider, list.top() - 5));
     p.setPen(SoftInk);
     p.setFont(skinFont(11, QFont::DemiBold));
-    p.drawText(QRectF(list.left() + 10, list.top() - 23, 200, 23), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "File Name"));
-    p.drawText(QRectF(divider + 9, list.top() - 23, 80, 23), Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "Format"));
+    p.drawText(QRectF(list.left() + 10, list.top() - 23, 200, 23), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "File Name"));
+    p.drawText(QRectF(divider + 9, list.top() - 23, 80, 23), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "Format"));
 }
 
 void paintSettingsCard(QPainter& p)
@@ -301,10 +304,13 @@ void paintSettingsCard(QPainter& p)
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
     p.drawRoundedRect(card, 6, 6);
-    caption(p, QRectF(482, layout::Split.top(), 70, layout::Split.height()), QCoreApplication::translate("Skin", "Split Every"));
+    caption(p, QRectF(482, layout::Split.top(), 70, layout::Split.height()),
+            QCoreApplication::translate("Skin", "Split Every"));
     caption(p, QRectF(482, layout::Format.top() - 20, 200, 18), QCoreApplication::translate("Skin", "Output Format:"));
-    caption(p, QRectF(482, layout::Bitrate.top() - 20, 110, 18), QCoreApplication::translate("Skin", "Bitrate (Kbps):"));
-    caption(p, QRectF(layout::Rate.left(), layout::Bitrate.top() - 20, 90, 18), QCoreApplication::translate("Skin", "Rate (Hz):"));
+    caption(p, QRectF(482, layout::Bitrate.top() - 20, 110, 18),
+            QCoreApplication::translate("Skin", "Bitrate (Kbps):"));
+    caption(p, QRectF(layout::Rate.left(), layout::Bitrate.top() - 20, 90, 18),
+            QCoreApplication::translate("Skin", "Rate (Hz):"));
     caption(p, QRectF(482, layout::Channel.top() - 20, 200, 18), QCoreApplication::translate("Skin", "Audio Channel:"));
     caption(p, QRectF(482, layout::Path.top() - 21, 200, 18), QCoreApplication::translate("Skin", "Output Folder:"));
 }
