@@ -372,6 +372,10 @@ Er wurde auf den Standardpfad %1 gesetzt.</translation>
         <source>Stop the conversion (Esc)</source>
         <translation>Umwandlung anhalten (Esc)</translation>
     </message>
+    <message>
+        <source>Brisquel - Ver %1.%2.%3</source>
+        <translation>Brisquel - Version %1.%2.%3</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -372,6 +372,10 @@ Se cambió a la ruta predeterminada %1.</translation>
         <source>Stop the conversion (Esc)</source>
         <translation>Detener la conversión (Esc)</translation>
     </message>
+    <message>
+        <source>Brisquel - Ver %1.%2.%3</source>
+        <translation>Brisquel - Versión %1.%2.%3</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -372,6 +372,10 @@ Remplacé par le chemin par défaut %1.</translation>
         <source>Stop the conversion (Esc)</source>
         <translation>Arrêter la conversion (Échap)</translation>
     </message>
+    <message>
+        <source>Brisquel - Ver %1.%2.%3</source>
+        <translation>Brisquel - Version %1.%2.%3</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -330,7 +330,7 @@ void frmMain::load()
     // Only the label itself: its tooltip is a child window that would be transparent too.
     m_lblWeb->setStyleSheet(QStringLiteral("#lblWeb { color: rgb(48, 70, 84); background: transparent; }"));
     LoadSetupFile(m_context.settingsFolder, *m_panel, m_context.defaultOutputFolder);
-    setWindowTitle(QStringLiteral("Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
+    setWindowTitle(QCoreApplication::translate("MainWindow", "Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
     m_lblWeb->setText(QCoreApplication::translate("MainWindow", "Brisquel - Help"));
     // The caption is the maker's, of any length: the label grows to the right to show it.
     m_lblWeb->resize(std::max(m_lblWeb->width(), m_lblWeb->sizeHint().width()), m_lblWeb->height());

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct WindowTexts
 {
     const char* language;
-    QString helpLink, settingTip, formatName, firstUnit, dropHint, startTitle, startText, optionsTitle, backText;
+    QString title, helpLink, settingTip, formatName, firstUnit, dropHint, startTitle, startText, optionsTitle, backText;
 };
 
 void PrintTo(const WindowTexts& c, std::ostream* os) { *os << (*c.language ? c.language : "English"); }
@@ -90,6 +90,7 @@ TEST_P(TranslatedWindowTest, ShowsTheLanguagesTexts)
                                            QString::fromLatin1(c.language));
     ASSERT_TRUE(translations.loaded());
     auto w = start();
+    EXPECT_EQ(w->windowTitle(), c.title);
     EXPECT_EQ(control<QLabel>(*w, "lblWeb")->text(), c.helpLink);
     EXPECT_TRUE(control<QWidget>(*w, "imgToolbar2")->toolTip().startsWith(c.settingTip))
         << control<QWidget>(*w, "imgToolbar2")->toolTip().toStdString();
@@ -109,15 +110,15 @@ TEST_P(TranslatedWindowTest, ShowsTheLanguagesTexts)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslatedWindowTest,
-    testing::Values(WindowTexts{"", "Brisquel - Help", "Setting", "Output format", "Seconds", "Drag & Drop Files Here",
+    testing::Values(WindowTexts{"", "Brisquel - Ver 1.0.0", "Brisquel - Help", "Setting", "Output format", "Seconds", "Drag & Drop Files Here",
                                 "Add", "Please add a file", "Options", "Back"},
-                    WindowTexts{"de", "Brisquel - Hilfe", "Optionen", "Ausgabeformat", "Sekunden",
+                    WindowTexts{"de", "Brisquel - Version 1.0.0", "Brisquel - Hilfe", "Optionen", "Ausgabeformat", "Sekunden",
                                 "Dateien hierher ziehen", "Hinzufügen", "Bitte fügen Sie eine Datei hinzu", "Optionen",
                                 "Zurück"},
-                    WindowTexts{"fr", "Brisquel - Aide", "Réglages", "Format de sortie", "Secondes",
+                    WindowTexts{"fr", "Brisquel - Version 1.0.0", "Brisquel - Aide", "Réglages", "Format de sortie", "Secondes",
                                 "Déposez les fichiers ici", "Ajouter", "Veuillez ajouter un fichier", "Options",
                                 "Retour"},
-                    WindowTexts{"es", "Brisquel - Ayuda", "Ajustes", "Formato de salida", "Segundos",
+                    WindowTexts{"es", "Brisquel - Versión 1.0.0", "Brisquel - Ayuda", "Ajustes", "Formato de salida", "Segundos",
                                 "Arrastre archivos aquí", "Añadir", "Añada un archivo", "Opciones", "Volver"}),
     [](const testing::TestParamInfo<WindowTexts>& info) {
         return std::string(*info.param.language ? info.param.language : "English");
