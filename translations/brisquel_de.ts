@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Searching Files...</source>
-        <translation>Dateien werden gesucht...</translation>
+        <translation>Suche läuft...</translation>
     </message>
     <message>
         <source>The list holds at most %1 files: 1 file was left out.</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Files join the queue in the order dropped; folders are searched</source>
-        <translation>Dateien kommen in der abgelegten Reihenfolge in die Liste; Ordner werden durchsucht</translation>
+        <translation>In abgelegter Reihenfolge; Ordner werden durchsucht</translation>
     </message>
     <message>
         <source>Drag media files onto this DropZone</source>

@@ -260,7 +260,7 @@
     </message>
     <message>
         <source>Searching Files...</source>
-        <translation>Buscando archivos...</translation>
+        <translation>Buscando...</translation>
     </message>
     <message>
         <source>The list holds at most %1 files: 1 file was left out.</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Files join the queue in the order dropped; folders are searched</source>
-        <translation>Los archivos entran en la lista en su orden; las carpetas se exploran</translation>
+        <translation>En el orden soltado; las carpetas se recorren</translation>
     </message>
     <message>
         <source>Drag media files onto this DropZone</source>

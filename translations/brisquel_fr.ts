@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Files join the queue in the order dropped; folders are searched</source>
-        <translation>Les fichiers rejoignent la liste dans leur ordre ; les dossiers sont parcourus</translation>
+        <translation>Dans l&apos;ordre du dépôt ; les dossiers sont parcourus</translation>
     </message>
     <message>
         <source>Drag media files onto this DropZone</source>
