@@ -6,10 +6,12 @@ BRISQUEL_BUILD=${BRISQUEL_BUILD:-$BRISQUEL_ROOT/build}
 
 # What each script needs, and nothing more; README.md says why each is there.
 # Building: the compiler and build tools; Qt 6 with Multimedia (the reminder sound) and Svg
-# (the desktop icons), whose CMake files ask for pkg-config and the OpenGL headers.
+# (the desktop icons), whose CMake files ask for pkg-config and the OpenGL headers; Qt's
+# translation tools (lupdate, lrelease) and their CMake files for the catalogues.
 BRISQUEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools
 )
 # Running: the converter with its AMR encoder, and Qt's platform plugins.
 BRISQUEL_RUN_PACKAGES=(

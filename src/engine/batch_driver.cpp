@@ -9,6 +9,7 @@
 #include "engine/segment_files.h"
 #include "engine/short_conversion.h"
 #include "engine/split_length.h"
+#include "process/core_text.h"
 #include "input/file_kind.h"
 #include "input/get_file.h"
 #include "process/cls_waitable_timer.h"
@@ -30,7 +31,7 @@ namespace {
 // SIGINT lets the converter close the output it is writing; one that has not ended this
 // long after is killed.
 constexpr std::chrono::milliseconds StopGrace{5000};
-constexpr const char* NotStartedReason = "the converter could not be started";
+constexpr const char* NotStartedReason = CORE_TEXT_NOOP("BatchDriver", "the converter could not be started");
 
 // One level only: a folder whose parent is missing is passed over, as is one that exists.
 void makeFolder(const std::string& path, mode_t mode)
@@ -52,11 +53,11 @@ void makeScratchFolder(const std::string& path)
 // The time a converter that is asked to stop (the program is ending) has to finish.
 constexpr std::chrono::seconds AbandonKillAfter{2};
 
-constexpr const char* NotRegularReason = "not a regular file";
-constexpr const char* SilentReason = "the converter stopped responding";
-constexpr const char* KilledReason = "the converter was ended before it finished";
-constexpr const char* LostStatusReason = "the converter's exit status was lost";
-constexpr const char* PartialRemoved = " (partial output removed)";
+constexpr const char* NotRegularReason = CORE_TEXT_NOOP("BatchDriver", "not a regular file");
+constexpr const char* SilentReason = CORE_TEXT_NOOP("BatchDriver", "the converter stopped responding");
+constexpr const char* KilledReason = CORE_TEXT_NOOP("BatchDriver", "the converter was ended before it finished");
+constexpr const char* LostStatusReason = CORE_TEXT_NOOP("BatchDriver", "the converter's exit status was lost");
+constexpr const char* PartialRemoved = CORE_TEXT_NOOP("BatchDriver", " (partial output removed)");
 
 using FolderIdentity = std::pair<unsigned long long, unsigned long long>;
 
@@ -130,7 +131,8 @@ BatchDriver::BatchDriver(BatchHost& host, EventPump& pump, DOSOutputs::MessageSi
 void BatchDriver::StartConversion()
 {
     if (m_host.queueCount() == 0) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Add", "Please add a file", {});
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Add"),
+                           CoreText("BatchDriver", "Please add a file"), {});
         return;
     }
     // A list left with no choice (a setup.ini holding -1) would give every file a broken
@@ -142,13 +144,14 @@ void BatchDriver::StartConversion()
     const bool usesRateAndChannels = format == OutputFormat::Mp3 || format == OutputFormat::Mpg;
     const char* missing = nullptr;
     if ((usesRateAndChannels || format == OutputFormat::Aac) && m_host.bitrateText().empty())
-        missing = "Please choose a bitrate";
+        missing = CORE_TEXT_NOOP("BatchDriver", "Please choose a bitrate");
     else if (usesRateAndChannels && m_host.rateText().empty())
-        missing = "Please choose a sample rate";
+        missing = CORE_TEXT_NOOP("BatchDriver", "Please choose a sample rate");
     else if (usesRateAndChannels && m_host.channelIndex() < 0)
-        missing = "Please choose a channel";
+        missing = CORE_TEXT_NOOP("BatchDriver", "Please choose a channel");
     if (missing) {
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", missing, {});
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"),
+                           CoreText("BatchDriver", missing), {});
         return;
     }
     m_batchActive = true;
@@ -488,7 +491,7 @@ bool BatchDriver::fileEnded(Slot& slot)
         break;
     case FileEnd::NotStarted:
         slot.endResult = FileResult::NotStarted;
-        slot.endReason = NotStartedReason;
+        slot.endReason = CoreText("BatchDriver", NotStartedReason);
         m_progress.dropFile(slot.number);
         break;
     case FileEnd::Next:
@@ -510,7 +513,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     const bool someConverting =
         std::any_of(m_slots.begin(), m_slots.end(), [](const auto& other) { return other->converting; });
     if (!someConverting) {
-        m_host.setProgressCaption("Preparing Files...");
+        m_host.setProgressCaption(CoreText("BatchDriver", "Preparing Files..."));
         m_host.setAnimationTimer(true);
     }
     m_progress.startFile(fileSize(input), slot.number);
@@ -527,7 +530,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
         co_return FileEnd::Next;
     }
     if (IsSpecialFile(input)) {
-        failFile(slot, source, NotRegularReason);
+        failFile(slot, source, CoreText("BatchDriver", NotRegularReason));
         co_return FileEnd::Next;
     }
 
@@ -558,7 +561,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     if (!started)
         co_return FileEnd::NotStarted;
     if (last->StoppedResponding()) {
-        failFile(slot, source, SilentReason);
+        failFile(slot, source, CoreText("BatchDriver", SilentReason));
         co_return FileEnd::Next;
     }
     m_progress.setDuration(slot.TotalSeconds, slot.number);
@@ -661,13 +664,13 @@ std::string BatchDriver::conversionFailure(Slot& slot, const std::string& folder
     const std::string writeError = OutputWriteError(objDOS.Outputs());
     std::string reason;
     if (objDOS.StoppedResponding())
-        reason = SilentReason;
+        reason = CoreText("BatchDriver", SilentReason);
     else if (objDOS.EndedBySignal())
-        reason = KilledReason;
+        reason = CoreText("BatchDriver", KilledReason);
     else if (!writeError.empty())
         reason = writeError;
     else if (exitCode == -1)
-        reason = LostStatusReason;
+        reason = CoreText("BatchDriver", LostStatusReason);
     else if (exitCode != 0 || (before && after && written.empty()))
         reason = ConverterErrorLine(objDOS.Outputs());
     return reason;
@@ -694,7 +697,8 @@ void BatchDriver::judgeConversion(Slot& slot, const std::string& source, const s
     if (m_abandoned)
         return;
     if (removed)
-        reason = (reason.empty() ? std::string("the conversion failed") : reason) + PartialRemoved;
+        reason = (reason.empty() ? CoreText("BatchDriver", "the conversion failed") : reason)
+            + CoreText("BatchDriver", PartialRemoved);
     fileJudged(slot, {source, FileResult::Failed, reason, {}});
 }
 
@@ -723,16 +727,16 @@ std::string BatchDriver::renewedFlacPieces(Slot& slot, const std::vector<std::st
         if (renewed && rename(renewedPiece.c_str(), piece.c_str()) == 0)
             continue;
         if (renewed && replaceError.empty())
-            replaceError = std::string("cannot replace a piece: ") + std::strerror(errno);
+            replaceError = CoreText("BatchDriver", "cannot replace a piece: ") + std::strerror(errno);
         unlink(renewedPiece.c_str());
     }
     if (!ran)
-        return "the converter could not be started";
+        return CoreText("BatchDriver", NotStartedReason);
     if (objSox.EndedBySignal())
-        return "the converter was ended before it finished";
+        return CoreText("BatchDriver", KilledReason);
     if (!renewed) {
         const std::string reason = writeError.empty() ? ConverterErrorLine(objSox.Outputs()) : writeError;
-        return reason.empty() ? "the pieces could not be written again" : reason;
+        return reason.empty() ? CoreText("BatchDriver", "the pieces could not be written again") : reason;
     }
     return replaceError;
 }
@@ -801,7 +805,7 @@ void BatchDriver::stopBatch()
     m_host.setConvertStop(false);
     m_host.setToolbarEnabled(true);
     m_host.setProgressWidth(0);
-    m_host.setProgressCaption("Stopped.");
+    m_host.setProgressCaption(CoreText("BatchDriver", "Stopped."));
     endBatch();
 }
 
@@ -822,7 +826,8 @@ void BatchDriver::endBatch()
             warned.push_back({file.input, file.reason});
     }
     if (!failed.empty() || !warned.empty())
-        m_host.showMessage(BatchHost::MessageIcon::Warning, "Convert", FailureReportText(failed, warned), report);
+        m_host.showMessage(BatchHost::MessageIcon::Warning, CoreText("BatchDriver", "Convert"),
+                           FailureReportText(failed, warned), report);
 }
 
 void BatchDriver::onProbeOutput(Slot& slot, const std::string& chunk)

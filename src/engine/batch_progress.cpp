@@ -1,5 +1,7 @@
 #include "engine/batch_progress.h"
 
+#include "process/core_text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -11,11 +13,6 @@ namespace {
 
 // Until the first file is this far along, a rate is mostly start-up cost.
 constexpr double FirstFileShare = 0.1;
-
-std::string plural(int count, const char* one, const char* many)
-{
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
 
 } // namespace
 
@@ -126,10 +123,13 @@ std::string BatchStatusText(int fileNumber, int fileCount, const std::optional<B
                             std::optional<double> speed, int running)
 {
     const int lastNumber = std::min(fileNumber + running - 1, fileCount);
-    std::string text = lastNumber > fileNumber ? "Files " + std::to_string(fileNumber) + "-" + std::to_string(lastNumber)
-                                               : "File " + std::to_string(fileNumber);
-    text += " of " + std::to_string(fileCount) + " \u00B7 ";
-    text += estimate ? ClockText(estimate->secondsLeft) + " left" : std::string("estimating...");
+    std::string text = lastNumber > fileNumber
+        ? FillIn(CoreText("BatchProgress", "Files %1-%2 of %3"),
+                 {std::to_string(fileNumber), std::to_string(lastNumber), std::to_string(fileCount)})
+        : FillIn(CoreText("BatchProgress", "File %1 of %2"), {std::to_string(fileNumber), std::to_string(fileCount)});
+    text += " \u00B7 ";
+    text += estimate ? FillIn(CoreText("BatchProgress", "%1 left"), {ClockText(estimate->secondsLeft)})
+                     : CoreText("BatchProgress", "estimating...");
     if (speed) {
         // to_chars, not printf: the window's locale may write the decimal point as a comma.
         char number[32];
@@ -141,19 +141,23 @@ std::string BatchStatusText(int fileNumber, int fileCount, const std::optional<B
 
 std::string BatchEndText(const BatchOutcome& outcome)
 {
-    std::string text = std::to_string(outcome.converted()) + " converted";
+    std::string text = FillIn(CoreText("BatchProgress", "%1 converted"), {std::to_string(outcome.converted())});
     if (const int failed = outcome.count(FileResult::Failed))
-        text += ", " + std::to_string(failed) + " failed";
+        text += FillIn(CoreText("BatchProgress", ", %1 failed"), {std::to_string(failed)});
     if (outcome.stopped)
-        text += ", stopped";
-    return text + " in " + ClockText(std::chrono::duration<double>(outcome.duration).count());
+        text += CoreText("BatchProgress", ", stopped");
+    return FillIn(CoreText("BatchProgress", "%1 in %2"),
+                  {text, ClockText(std::chrono::duration<double>(outcome.duration).count())});
 }
 
 std::string BatchNotificationText(const BatchOutcome& outcome)
 {
-    std::string text = plural(outcome.converted(), "file", "files") + " converted";
+    const int converted = outcome.converted();
+    std::string text = converted == 1
+        ? CoreText("BatchProgress", "1 file converted")
+        : FillIn(CoreText("BatchProgress", "%1 files converted"), {std::to_string(converted)});
     if (const int failed = outcome.count(FileResult::Failed))
-        text += ", " + std::to_string(failed) + " failed";
+        text += FillIn(CoreText("BatchProgress", ", %1 failed"), {std::to_string(failed)});
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/failure_report.h"
 
 #include "input/get_file.h"
+#include "process/core_text.h"
 
 #include <algorithm>
 
@@ -9,23 +10,29 @@ namespace brisquel {
 std::string DoneCaption(int failedCount, int warnedCount)
 {
     if (failedCount > 0)
-        return "Done, " + std::to_string(failedCount) + " failed.";
-    return warnedCount == 0 ? "Done." : "Done, " + std::to_string(warnedCount) + " with warnings.";
+        return FillIn(CoreText("FailureReport", "Done, %1 failed."), {std::to_string(failedCount)});
+    return warnedCount == 0
+        ? CoreText("FailureReport", "Done.")
+        : FillIn(CoreText("FailureReport", "Done, %1 with warnings."), {std::to_string(warnedCount)});
 }
 
 namespace {
 
-std::string listed(const std::vector<FailedFile>& files, const std::string& one, const std::string& many)
+// `one` and `many` are whole headings ("1 file ...:", "%1 files ...:"), so that a translation
+// words each as its language needs.
+std::string listed(const std::vector<FailedFile>& files, const char* one, const char* many)
 {
     const std::size_t count = files.size();
-    std::string text = count == 1 ? "1 file " + one + ":\n" : std::to_string(count) + " files " + many + ":\n";
+    std::string text = (count == 1 ? CoreText("FailureReport", one)
+                                   : FillIn(CoreText("FailureReport", many), {std::to_string(count)}))
+        + "\n";
     const std::size_t shown = std::min<std::size_t>(count, FailureReportLimit);
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + GetFileName(files[i].input) + ": ";
-        text += files[i].errorLine.empty() ? "no output was written" : files[i].errorLine;
+        text += files[i].errorLine.empty() ? CoreText("FailureReport", "no output was written") : files[i].errorLine;
     }
     if (count > shown)
-        text += "\nand " + std::to_string(count - shown) + " more";
+        text += "\n" + FillIn(CoreText("FailureReport", "and %1 more"), {std::to_string(count - shown)});
     return text;
 }
 
@@ -35,9 +42,12 @@ std::string FailureReportText(const std::vector<FailedFile>& failed, const std::
 {
     std::string text;
     if (!failed.empty())
-        text = listed(failed, "was not converted", "were not converted");
+        text = listed(failed, CORE_TEXT_NOOP("FailureReport", "1 file was not converted:"),
+                      CORE_TEXT_NOOP("FailureReport", "%1 files were not converted:"));
     if (!warned.empty())
-        text += (text.empty() ? "" : "\n\n") + listed(warned, "was converted with a warning", "were converted with warnings");
+        text += (text.empty() ? "" : "\n\n")
+            + listed(warned, CORE_TEXT_NOOP("FailureReport", "1 file was converted with a warning:"),
+                     CORE_TEXT_NOOP("FailureReport", "%1 files were converted with warnings:"));
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/short_conversion.h"
 
 #include "engine/converter_output.h"
+#include "process/core_text.h"
 
 #include <cstdio>
 
@@ -33,7 +34,8 @@ std::string ShortConversionWarning(std::string_view conversionOutputs)
     const auto reached = firstValue(conversionOutputs.substr(lastTime), TimeMarker);
     if (!reached || *reached >= ShortConversionShare * *duration)
         return {};
-    return "only " + oneDecimal(*reached) + " s of " + oneDecimal(*duration) + " s could be read";
+    return FillIn(CoreText("ShortConversion", "only %1 s of %2 s could be read"),
+                  {oneDecimal(*reached), oneDecimal(*duration)});
 }
 
 } // namespace brisquel

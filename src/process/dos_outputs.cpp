@@ -2,6 +2,7 @@
 
 #include "process/cls_waitable_timer.h"
 #include "process/command_line.h"
+#include "process/core_text.h"
 #include "process/event_pump.h"
 #include "process/process_list.h"
 #include "process/process_run.h"
@@ -150,7 +151,7 @@ bool DOSOutputs::beginRun(ProcessRun& run)
     m_endedBySignal = false;
     m_stoppedResponding = false;
     if (m_commandLine.empty()) {
-        showMessage("Command Line empty");
+        showMessage(CoreText("DOSOutputs", "Command Line empty"));
         return false;
     }
 
@@ -162,9 +163,9 @@ bool DOSOutputs::beginRun(ProcessRun& run)
     };
     if (!run.start(arguments)) {
         if (run.end().start == RunEnd::Start::NoPipe)
-            showMessage("CreatePipe failed. Error: " + std::to_string(run.end().pipeError));
+            showMessage(CoreText("DOSOutputs", "CreatePipe failed. Error: ") + std::to_string(run.end().pipeError));
         else
-            showMessage("File or command not found");
+            showMessage(CoreText("DOSOutputs", "File or command not found"));
         return false;
     }
     m_latestChild = run.pid();

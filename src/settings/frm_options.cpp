@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -48,17 +49,17 @@ struct LabelDef
 // Label1 and Label11 caption cards of the client area; the others caption the cutter boxes,
 // which lie beyond its right edge.
 constexpr std::array<LabelDef, 11> Labels{{
-    {"Label1", "Sound Reminder:", {32, 14, 94, 14}},
-    {"Label2", "Cutter Setting:", {305, 54, 83, 14}},
-    {"Label3", "From:", {314, 84, 31, 14}},
-    {"Label4", "Hour", {380, 82, 26, 14}},
-    {"Label5", "Min", {456, 82, 18, 14}},
-    {"Label6", "Sec", {538, 82, 20, 14}},
-    {"Label7", "Duration:", {298, 108, 50, 14}},
-    {"Label8", "Hour", {380, 108, 26, 14}},
-    {"Label9", "Min", {456, 108, 18, 14}},
-    {"Label10", "Sec", {538, 108, 20, 14}},
-    {"Label11", "Conversions at once:", {32, 142, 120, 14}},
+    {"Label1", QT_TRANSLATE_NOOP("Options", "Sound Reminder:"), {32, 14, 94, 14}},
+    {"Label2", QT_TRANSLATE_NOOP("Options", "Cutter Setting:"), {305, 54, 83, 14}},
+    {"Label3", QT_TRANSLATE_NOOP("Options", "From:"), {314, 84, 31, 14}},
+    {"Label4", QT_TRANSLATE_NOOP("Options", "Hour"), {380, 82, 26, 14}},
+    {"Label5", QT_TRANSLATE_NOOP("Options", "Min"), {456, 82, 18, 14}},
+    {"Label6", QT_TRANSLATE_NOOP("Options", "Sec"), {538, 82, 20, 14}},
+    {"Label7", QT_TRANSLATE_NOOP("Options", "Duration:"), {298, 108, 50, 14}},
+    {"Label8", QT_TRANSLATE_NOOP("Options", "Hour"), {380, 108, 26, 14}},
+    {"Label9", QT_TRANSLATE_NOOP("Options", "Min"), {456, 108, 18, 14}},
+    {"Label10", QT_TRANSLATE_NOOP("Options", "Sec"), {538, 108, 20, 14}},
+    {"Label11", QT_TRANSLATE_NOOP("Options", "Conversions at once:"), {32, 142, 120, 14}},
 }};
 
 struct BoxDef
@@ -84,10 +85,10 @@ struct MinuteOrSecondCheck
 };
 
 constexpr std::array<MinuteOrSecondCheck, 4> Checks{{
-    {FromM, "Minutes must less than 60"},
-    {ToM, "Minutes must less than 60"},
-    {FromS, "Seconds must less than 60"},
-    {ToS, "Seconds must less than 60"},
+    {FromM, QT_TRANSLATE_NOOP("Options", "Minutes must less than 60")},
+    {ToM, QT_TRANSLATE_NOOP("Options", "Minutes must less than 60")},
+    {FromS, QT_TRANSLATE_NOOP("Options", "Seconds must less than 60")},
+    {ToS, QT_TRANSLATE_NOOP("Options", "Seconds must less than 60")},
 }};
 
 constexpr QRect CommandOK{32, 198, 71, 27};
@@ -98,7 +99,8 @@ constexpr QRect SplittingCard{16, 70, 192, 58};
 constexpr QRect AtOnceCard{16, 134, 192, 58};
 constexpr QRect AtOnceList{32, 164, 163, 20};
 constexpr QRect CopyBox{26, 76, 176, 46};
-constexpr char CopyText[] = "Split without re-encoding when the file already has the output format";
+constexpr char CopyText[]
+    = QT_TRANSLATE_NOOP("Options", "Split without re-encoding when the file already has the output format");
 
 // A check box does not wrap its text: break it between words to the box's width.
 QString wrapped(const QString& text, const QFontMetrics& metrics, int width)
@@ -241,7 +243,7 @@ frmOptions::frmOptions(Desktop& desktop, std::string settingsFolder, QWidget* pa
     , m_background(drawBackground(devicePixelRatio()))
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(QCoreApplication::translate("Options", "Options"));
     setFixedSize(Client);
     setFont(tahoma(8.25));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -256,7 +258,7 @@ void frmOptions::createControls()
     QFont caption = font();
     caption.setWeight(QFont::DemiBold);
     for (const LabelDef& def : Labels) {
-        auto* label = new QLabel(QString::fromLatin1(def.text), this);
+        auto* label = new QLabel(QCoreApplication::translate("Options", def.text), this);
         label->setObjectName(QString::fromLatin1(def.name));
         label->setStyleSheet(QStringLiteral("color: #5B6B80; background: transparent;"));
         if (&def == &Labels.front() || &def == &Labels.back())
@@ -267,7 +269,7 @@ void frmOptions::createControls()
     m_cmbSR = new QComboBox(this);
     m_cmbSR->setObjectName(QStringLiteral("cmbSR"));
     m_cmbSR->setGeometry(32, 36, 163, 20);
-    m_cmbSR->addItems({QStringLiteral("ON"), QStringLiteral("OFF")});
+    m_cmbSR->addItems({QCoreApplication::translate("Options", "ON"), QCoreApplication::translate("Options", "OFF")});
     m_cmbSR->setCurrentIndex(-1);
     // Assistive technology names the list after its caption.
     findChild<QLabel*>(QStringLiteral("Label1"))->setBuddy(m_cmbSR);
@@ -280,24 +282,24 @@ void frmOptions::createControls()
         m_cmbAtOnce->addItem(QString::number(n));
     findChild<QLabel*>(QStringLiteral("Label11"))->setBuddy(m_cmbAtOnce);
 
-    m_command1 = new QPushButton(QStringLiteral("OK"), this);
+    m_command1 = new QPushButton(QCoreApplication::translate("Options", "OK"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(CommandOK);
     m_command1->setStyleSheet(PrimaryButton);
-    m_command2 = new QPushButton(QStringLiteral("Back"), this);
+    m_command2 = new QPushButton(QCoreApplication::translate("Options", "Back"), this);
     m_command2->setObjectName(QStringLiteral("Command2"));
     m_command2->setGeometry(CommandBack);
     m_command2->setStyleSheet(PlainButton);
     for (QPushButton* button : {m_command1, m_command2})
         button->setCursor(Qt::PointingHandCursor);
 
-    m_chkMC = new QCheckBox(QStringLiteral("Music Cutter"), this);
+    m_chkMC = new QCheckBox(QCoreApplication::translate("Options", "Music Cutter"), this);
     m_chkMC->setObjectName(QStringLiteral("chkMC"));
     m_chkMC->setGeometry(398, 56, 15, 13);
 
-    m_chkCopy = new QCheckBox(QString::fromLatin1(CopyText), this);
+    m_chkCopy = new QCheckBox(QCoreApplication::translate("Options", CopyText), this);
     m_chkCopy->setObjectName(QStringLiteral("chkCopy"));
-    m_chkCopy->setAccessibleName(QString::fromLatin1(CopyText));
+    m_chkCopy->setAccessibleName(QCoreApplication::translate("Options", CopyText));
     m_chkCopy->setGeometry(CopyBox);
     // The palette, not a style sheet: a styled check box would lose the style's own indicator.
     QPalette text = m_chkCopy->palette();
@@ -313,9 +315,9 @@ void frmOptions::createControls()
     }
 
     m_imgOK = new HotImage(QStringLiteral("imgOK"), {166, 803, 58, 18}, this);
-    m_imgOK->setHighlightPicture(drawLight(QStringLiteral("OK"), devicePixelRatio()));
+    m_imgOK->setHighlightPicture(drawLight(QCoreApplication::translate("Options", "OK"), devicePixelRatio()));
     m_imgBack = new HotImage(QStringLiteral("imgBack"), {246, 803, 58, 18}, this);
-    m_imgBack->setHighlightPicture(drawLight(QStringLiteral("Back"), devicePixelRatio()));
+    m_imgBack->setHighlightPicture(drawLight(QCoreApplication::translate("Options", "Back"), devicePixelRatio()));
 
     // Only the bare background drags the dialog: a pointer over a control stays there.
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -357,7 +359,7 @@ void frmOptions::load()
     QStyleOptionButton option;
     option.initFrom(m_chkCopy);
     const int room = m_chkCopy->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, m_chkCopy).width();
-    m_chkCopy->setText(wrapped(QString::fromLatin1(CopyText), m_chkCopy->fontMetrics(), room - 2));
+    m_chkCopy->setText(wrapped(QCoreApplication::translate("Options", CopyText), m_chkCopy->fontMetrics(), room - 2));
     m_chkCopy->setChecked(SplitByCopy);
     m_cmbAtOnce->setCurrentIndex(UsableConversionsAtOnce(ConversionsAtOnce) - 1);
     // A value the controls cannot show leaves them as they are made: no choice, unticked.
@@ -386,8 +388,8 @@ void frmOptions::confirm()
         QLineEdit* box = m_boxes[check.box];
         const auto value = valueOf(*box);
         if (value && *value > 59) {
-            m_desktop.showMessage(this, Desktop::Icon::Warning, QStringLiteral("Min"),
-                                  QString::fromLatin1(check.message));
+            m_desktop.showMessage(this, Desktop::Icon::Warning, QCoreApplication::translate("Options", "Min"),
+                                  QCoreApplication::translate("Options", check.message));
             box->setFocus();
             return;
         }

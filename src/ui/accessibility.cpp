@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <array>
@@ -139,23 +140,23 @@ struct ControlName
 };
 
 constexpr std::array<ControlName, 17> Names{{
-    {"imgToolbar0", "Add files", "Add"},
-    {"imgToolbar6", "Add folder", "Add Folder"},
-    {"imgToolbar1", "Remove", "Remove"},
-    {"imgToolbar2", "Settings", "Setting"},
-    {"imgToolbar3", "Help", "Help"},
-    {"imgToolbar4", "Exit", "Exit"},
-    {"imgConvert", "Start conversion", "START NOW!"},
-    {"LV", "File list", nullptr},
-    {"txtSplit", "Split every", nullptr},
-    {"cmbUnit", "Split unit", nullptr},
-    {"cmbOF", "Output format", nullptr},
-    {"cmbBR", "Bitrate (kbps)", nullptr},
-    {"cmbR", "Rate (Hz)", nullptr},
-    {"cmbChannel", "Audio channel", nullptr},
-    {"txtPath", "Output folder", nullptr},
-    {"cmdBrowse", "Browse for the output folder", nullptr},
-    {"lblPB", "Progress", nullptr},
+    {"imgToolbar0", QT_TRANSLATE_NOOP("Accessibility", "Add files"), QT_TRANSLATE_NOOP("Skin", "Add")},
+    {"imgToolbar6", QT_TRANSLATE_NOOP("Accessibility", "Add folder"), QT_TRANSLATE_NOOP("Skin", "Add Folder")},
+    {"imgToolbar1", QT_TRANSLATE_NOOP("Accessibility", "Remove"), QT_TRANSLATE_NOOP("Skin", "Remove")},
+    {"imgToolbar2", QT_TRANSLATE_NOOP("Accessibility", "Settings"), QT_TRANSLATE_NOOP("Skin", "Setting")},
+    {"imgToolbar3", QT_TRANSLATE_NOOP("Accessibility", "Help"), QT_TRANSLATE_NOOP("Skin", "Help")},
+    {"imgToolbar4", QT_TRANSLATE_NOOP("Accessibility", "Exit"), QT_TRANSLATE_NOOP("Skin", "Exit")},
+    {"imgConvert", QT_TRANSLATE_NOOP("Accessibility", "Start conversion"), QT_TRANSLATE_NOOP("Skin", "START NOW!")},
+    {"LV", QT_TRANSLATE_NOOP("Accessibility", "File list"), nullptr},
+    {"txtSplit", QT_TRANSLATE_NOOP("Accessibility", "Split every"), nullptr},
+    {"cmbUnit", QT_TRANSLATE_NOOP("Accessibility", "Split unit"), nullptr},
+    {"cmbOF", QT_TRANSLATE_NOOP("Accessibility", "Output format"), nullptr},
+    {"cmbBR", QT_TRANSLATE_NOOP("Accessibility", "Bitrate (kbps)"), nullptr},
+    {"cmbR", QT_TRANSLATE_NOOP("Accessibility", "Rate (Hz)"), nullptr},
+    {"cmbChannel", QT_TRANSLATE_NOOP("Accessibility", "Audio channel"), nullptr},
+    {"txtPath", QT_TRANSLATE_NOOP("Accessibility", "Output folder"), nullptr},
+    {"cmdBrowse", QT_TRANSLATE_NOOP("Accessibility", "Browse for the output folder"), nullptr},
+    {"lblPB", QT_TRANSLATE_NOOP("Accessibility", "Progress"), nullptr},
 }};
 
 } // namespace
@@ -175,14 +176,14 @@ void nameMainWindowControls(QWidget& window)
         auto* widget = window.findChild<QWidget*>(QString::fromLatin1(control.object));
         if (!widget)
             continue;
-        widget->setAccessibleName(QString::fromLatin1(control.name));
+        widget->setAccessibleName(QCoreApplication::translate("Accessibility", control.name));
         // A list told of its first entry before it had a name was given Qt's own interface,
         // which names it by its entry: made again, it says its name.
         if (qobject_cast<QComboBox*>(widget))
             QAccessible::deleteAccessibleInterface(
                 QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
         if (control.caption)
-            widget->setToolTip(QString::fromLatin1(control.caption));
+            widget->setToolTip(QCoreApplication::translate("Skin", control.caption));
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "settings/common_dlgs_w.h"
 
+#include <QCoreApplication>
+
 namespace brisquel {
 
 const char AddFileFilter[] =
@@ -16,7 +18,7 @@ std::string PickFileToAdd(CommonDlgsW& dialog, QWidget* owner, const QString& st
     dialog.FileName.clear();
     dialog.InitDir = startFolder;
     dialog.Filter = QString::fromLatin1(AddFileFilter);
-    dialog.DialogTitle = QStringLiteral("Open Files");
+    dialog.DialogTitle = QCoreApplication::translate("MainWindow", "Open Files");
     if (!dialog.ShowOpen(owner))
         return {};
     return dialog.FileName.toStdString();

@@ -3,6 +3,8 @@
 #include "ui/main_window_layout.h"
 #include "ui/tahoma.h"
 
+#include <QCoreApplication>
+
 namespace brisquel {
 
 BatchStatusLine::BatchStatusLine(QWidget* parent)
@@ -36,7 +38,7 @@ void BatchStatusLine::showEnd(const QString& text, const QString& reportFile)
     }
     setTextFormat(Qt::RichText);
     setText(QStringLiteral("<a href=\"report\" style=\"color: rgb(37, 99, 235);\">%1</a>").arg(text.toHtmlEscaped()));
-    setToolTip(QStringLiteral("Open the report of this batch"));
+    setToolTip(QCoreApplication::translate("MainWindow", "Open the report of this batch"));
 }
 
 void BatchStatusLine::dropEndText()

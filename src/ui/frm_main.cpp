@@ -69,8 +69,8 @@ constexpr int ScratchDeleteLimitMs = 2000;
 constexpr int CloseWaitLimitMs = 10000;
 // The window definition stores "Drag && Drop Files Here", where "&&" shows one ampersand;
 // a QLabel shows its text as it is.
-constexpr char DropHintCaption[] = "Drag & Drop Files Here";
-constexpr char SearchingCaption[] = "Searching Files...";
+constexpr char DropHintCaption[] = QT_TRANSLATE_NOOP("MainWindow", "Drag & Drop Files Here");
+constexpr char SearchingCaption[] = QT_TRANSLATE_NOOP("MainWindow", "Searching Files...");
 constexpr std::chrono::milliseconds SearchYieldInterval{8};
 constexpr std::chrono::milliseconds RemoveAllYieldInterval{40};
 constexpr char RemoveSelectedWord[] = "RemoveSelected";
@@ -104,8 +104,12 @@ QueueEntry dropZonePickEntry(const std::string& path, const IntakeContext&)
 
 QString leftOutText(int leftOut)
 {
-    const QString files = leftOut == 1 ? QStringLiteral("1 file was") : QStringLiteral("%1 files were").arg(leftOut);
-    return QStringLiteral("The list holds at most %1 files: %2 left out.").arg(ConversionQueue::MaxEntries).arg(files);
+    return leftOut == 1
+        ? QCoreApplication::translate("MainWindow", "The list holds at most %1 files: 1 file was left out.")
+              .arg(ConversionQueue::MaxEntries)
+        : QCoreApplication::translate("MainWindow", "The list holds at most %1 files: %2 files were left out.")
+              .arg(ConversionQueue::MaxEntries)
+              .arg(leftOut);
 }
 
 Desktop::Icon desktopIcon(BatchHost::MessageIcon icon)
@@ -173,7 +177,7 @@ void frmMain::createControls()
     m_picText->setGeometry(layout::EmptyHint);
     m_picText->setAutoFillBackground(true);
     m_picText->setPalette(QPalette(Qt::white));
-    m_lblText = new QLabel(QString::fromLatin1(DropHintCaption), m_picText);
+    m_lblText = new QLabel(QCoreApplication::translate("MainWindow", DropHintCaption), m_picText);
     m_lblText->setObjectName(QStringLiteral("lblText"));
     m_lblText->setGeometry(m_picText->rect());
     m_lblText->setAlignment(Qt::AlignCenter);
@@ -183,13 +187,14 @@ void frmMain::createControls()
     m_picDrop = new DropTarget(QStringLiteral("picDrop"), this);
     m_picDrop->setAutoFillBackground(true);
     m_picDrop->setPalette(QPalette(Qt::white));
-    m_picDrop->setHint(QStringLiteral("Drop to add to the list"),
-                       QStringLiteral("Files join the queue in the order dropped; folders are searched"));
+    m_picDrop->setHint(
+        QCoreApplication::translate("MainWindow", "Drop to add to the list"),
+        QCoreApplication::translate("MainWindow", "Files join the queue in the order dropped; folders are searched"));
     m_picDrop->hide();
 
     m_picDrag = new DropTarget(QStringLiteral("picDrag"), this);
     m_picDrag->setGeometry(layout::DropZone);
-    m_picDrag->setToolTip(QStringLiteral("Drag media files onto this DropZone"));
+    m_picDrag->setToolTip(QCoreApplication::translate("MainWindow", "Drag media files onto this DropZone"));
     m_picDrag->hide();
 
     // The command box that carries command words from the menu owner; never shown.
@@ -325,8 +330,8 @@ void frmMain::load()
     // Only the label itself: its tooltip is a child window that would be transparent too.
     m_lblWeb->setStyleSheet(QStringLiteral("#lblWeb { color: rgb(48, 70, 84); background: transparent; }"));
     LoadSetupFile(m_context.settingsFolder, *m_panel, m_context.defaultOutputFolder);
-    setWindowTitle(QStringLiteral("Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
-    m_lblWeb->setText(QStringLiteral("Brisquel - Help"));
+    setWindowTitle(QCoreApplication::translate("MainWindow", "Brisquel - Ver %1.%2.%3").arg(1).arg(0).arg(0));
+    m_lblWeb->setText(QCoreApplication::translate("MainWindow", "Brisquel - Help"));
     // The caption is the maker's, of any length: the label grows to the right to show it.
     m_lblWeb->resize(std::max(m_lblWeb->width(), m_lblWeb->sizeHint().width()), m_lblWeb->height());
     m_pump.ProcessPending();
@@ -472,7 +477,7 @@ void frmMain::AddFolder()
 std::vector<std::string> frmMain::searchFolder(const std::string& folder)
 {
     m_picText->show();
-    m_lblText->setText(QString::fromLatin1(SearchingCaption));
+    m_lblText->setText(QCoreApplication::translate("MainWindow", SearchingCaption));
     ++m_searches;
     std::vector<std::string> found;
     ThrottledYield yield(m_pump, SearchYieldInterval);
@@ -485,7 +490,7 @@ std::vector<std::string> frmMain::searchFolder(const std::string& folder)
 void frmMain::restoreHintCaption()
 {
     if (m_searches == 0)
-        m_lblText->setText(QString::fromLatin1(DropHintCaption));
+        m_lblText->setText(QCoreApplication::translate("MainWindow", DropHintCaption));
 }
 
 // Entries are made, temporary copies included, only for what fits in the queue; the rest
@@ -507,7 +512,8 @@ void frmMain::queueEntries(const std::vector<PendingEntry>& all)
         entries.push_back(pending[i]->make(pending[i]->path, context));
     const int leftOut = m_queue.append(entries) + static_cast<int>(pending.size() - taken);
     if (leftOut > 0)
-        m_desktop.showMessage(this, Desktop::Icon::Warning, QStringLiteral("Add"), leftOutText(leftOut));
+        m_desktop.showMessage(this, Desktop::Icon::Warning, QCoreApplication::translate("MainWindow", "Add"),
+                              leftOutText(leftOut));
 }
 
 void frmMain::onOverlayDrop(const QMimeData* data)
@@ -570,8 +576,9 @@ void frmMain::hideHintAfterDrop()
 
 void frmMain::onDropZoneClick()
 {
-    const std::string file = OpenFileDialog(m_desktop, this, m_context.programFolder, "Open Files", "", "*.*|*.*",
-                                            DropZoneDialogFlags);
+    const std::string file = OpenFileDialog(m_desktop, this, m_context.programFolder,
+                                            QCoreApplication::translate("MainWindow", "Open Files").toStdString(), "",
+                                            "*.*|*.*", DropZoneDialogFlags);
     if (file.empty())
         return;
     queueEntries({{file, dropZonePickEntry}});

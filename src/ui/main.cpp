@@ -1,7 +1,9 @@
+#include "platform/folders.h"
 #include "platform/hand_off.h"
 #include "platform/qt_desktop.h"
 #include "platform/single_instance.h"
 #include "ui/brisquel_app.h"
+#include "ui/program_language.h"
 #include "ui/program_arguments.h"
 
 #include <QApplication>
@@ -65,6 +67,7 @@ int main(int argc, char** argv)
     }
 
     QApplication application(qtArgc, argv);
+    const brisquel::ProgramTranslations translations(brisquel::programFolder(), brisquel::environmentLanguage());
     // Lets Wayland desktops match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brisquel.Brisquel"));
     brisquel::QtDesktop desktop;

@@ -8,6 +8,7 @@
 #include "ui/main_window_layout.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -23,7 +24,7 @@ QComboBox* makeList(QWidget& form, const char* name, const QRect& rect, const QS
     list->addItems(entries);
     list->setMaxVisibleItems(entries.size());
     if (tooltip)
-        list->setToolTip(QString::fromLatin1(tooltip));
+        list->setToolTip(QCoreApplication::translate("MainWindow", tooltip));
     return list;
 }
 
@@ -41,7 +42,7 @@ QLineEdit* makeText(QWidget& form, const char* name, const QRect& rect, const ch
     auto* text = new QLineEdit(&form);
     text->setObjectName(QString::fromLatin1(name));
     text->setGeometry(rect);
-    text->setToolTip(QString::fromLatin1(tooltip));
+    text->setToolTip(QCoreApplication::translate("MainWindow", tooltip));
     return text;
 }
 
@@ -55,16 +56,23 @@ OutputSettingsPanel::OutputSettingsPanel(QWidget& form, Desktop& desktop, Picker
     , m_folders(folders)
     , m_defaultFolder(std::move(defaultFolder))
 {
-    m_txtSplit = makeText(form, "txtSplit", layout::Split, "Split Time Unit");
+    m_txtSplit = makeText(form, "txtSplit", layout::Split, QT_TRANSLATE_NOOP("MainWindow", "Split Time Unit"));
     m_txtSplit->setText(QStringLiteral("30"));
     m_txtSplit->setAlignment(Qt::AlignCenter);
-    m_cmbUnit = makeList(form, "cmbUnit", layout::Unit, {"Seconds", "Minutes", "Hours"}, nullptr);
-    m_cmbOF = makeList(form, "cmbOF", layout::Format, entries(FormatChoices), "Output Format");
-    m_cmbBR = makeList(form, "cmbBR", layout::Bitrate, entries(BitrateChoices), "Audio Bitrate");
-    m_cmbR = makeList(form, "cmbR", layout::Rate, entries(RateChoices), "Audio Rate");
-    m_cmbChannel = makeList(form, "cmbChannel", layout::Channel, {"Mono", "Stereo"}, "MP3 Audio Channel(Stereo or Mono)");
-    m_txtPath = makeText(form, "txtPath", layout::Path, "Select a Folder to Output");
-    m_cmdBrowse = new QPushButton(QStringLiteral("Browse"), &form);
+    m_cmbUnit = makeList(form, "cmbUnit", layout::Unit,
+                         {QCoreApplication::translate("MainWindow", "Seconds"),
+                          QCoreApplication::translate("MainWindow", "Minutes"),
+                          QCoreApplication::translate("MainWindow", "Hours")},
+                         nullptr);
+    m_cmbOF = makeList(form, "cmbOF", layout::Format, entries(FormatChoices), QT_TRANSLATE_NOOP("MainWindow", "Output Format"));
+    m_cmbBR = makeList(form, "cmbBR", layout::Bitrate, entries(BitrateChoices), QT_TRANSLATE_NOOP("MainWindow", "Audio Bitrate"));
+    m_cmbR = makeList(form, "cmbR", layout::Rate, entries(RateChoices), QT_TRANSLATE_NOOP("MainWindow", "Audio Rate"));
+    m_cmbChannel = makeList(
+        form, "cmbChannel", layout::Channel,
+        {QCoreApplication::translate("MainWindow", "Mono"), QCoreApplication::translate("MainWindow", "Stereo")},
+        QT_TRANSLATE_NOOP("MainWindow", "MP3 Audio Channel(Stereo or Mono)"));
+    m_txtPath = makeText(form, "txtPath", layout::Path, QT_TRANSLATE_NOOP("MainWindow", "Select a Folder to Output"));
+    m_cmdBrowse = new QPushButton(QCoreApplication::translate("MainWindow", "Browse"), &form);
     m_cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     m_cmdBrowse->setGeometry(layout::Browse);
     m_cmdBrowse->setCursor(Qt::PointingHandCursor);
@@ -93,9 +101,10 @@ void OutputSettingsPanel::chooseOutputFolder()
         return;
     }
     setFolderText(m_defaultFolder);
-    m_desktop.showMessage(&m_form, Desktop::Icon::None, QStringLiteral("Path"),
-                          QStringLiteral("The path has unknown characters.\r\nChanged to the default path ")
-                              + QString::fromStdString(m_defaultFolder) + QLatin1Char('.'));
+    m_desktop.showMessage(
+        &m_form, Desktop::Icon::None, QCoreApplication::translate("MainWindow", "Path"),
+        QCoreApplication::translate("MainWindow", "The path has unknown characters.\r\nChanged to the default path %1.")
+            .arg(QString::fromStdString(m_defaultFolder)));
 }
 
 QComboBox* OutputSettingsPanel::list(List which) const

@@ -4,6 +4,7 @@
 #include "ui/drop_target.h"
 #include "ui/main_window_layout.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 
@@ -15,7 +16,8 @@ QueueList::QueueList(ConversionQueue& queue, QWidget* parent)
 {
     setObjectName(QStringLiteral("LV"));
     setColumnCount(2);
-    setHeaderLabels({QStringLiteral("FileName"), QStringLiteral("Format")});
+    setHeaderLabels(
+        {QCoreApplication::translate("MainWindow", "FileName"), QCoreApplication::translate("MainWindow", "Format")});
     // The skin paints the frame and the column header.
     setHeaderHidden(true);
     setFrameShape(QFrame::NoFrame);

@@ -2,6 +2,7 @@
 
 #include "ui/main_window_layout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -196,12 +197,12 @@ struct ToolbarButton
 };
 
 const std::array<ToolbarButton, 6> Buttons{{
-    {0, "Add", iconAdd},
-    {6, "Add Folder", iconAddFolder},
-    {1, "Remove", iconRemove},
-    {2, "Setting", iconSetting},
-    {3, "Help", iconHelp},
-    {4, "Exit", iconExit},
+    {0, QT_TRANSLATE_NOOP("Skin", "Add"), iconAdd},
+    {6, QT_TRANSLATE_NOOP("Skin", "Add Folder"), iconAddFolder},
+    {1, QT_TRANSLATE_NOOP("Skin", "Remove"), iconRemove},
+    {2, QT_TRANSLATE_NOOP("Skin", "Setting"), iconSetting},
+    {3, QT_TRANSLATE_NOOP("Skin", "Help"), iconHelp},
+    {4, QT_TRANSLATE_NOOP("Skin", "Exit"), iconExit},
 }};
 
 // One toolbar button inside `area`: a tile when hot, the icon, the caption below it.
@@ -217,7 +218,7 @@ void paintToolbarButton(QPainter& p, const QRectF& area, const ToolbarButton& bu
     p.setFont(skinFont(11, hot ? QFont::DemiBold : QFont::Normal));
     p.setPen(hot ? AccentDeep : Ink);
     const QRectF captionBox(area.left() - 6, area.top() + 37, area.width() + 12, 16);
-    p.drawText(captionBox, Qt::AlignHCenter | Qt::AlignVCenter, QString::fromLatin1(button.caption));
+    p.drawText(captionBox, Qt::AlignHCenter | Qt::AlignVCenter, QCoreApplication::translate("Skin", button.caption));
 }
 
 } // namespace
@@ -252,7 +253,8 @@ void paintLogo(QPainter& p)
     p.drawText(QRectF(550, 9, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Brisquel"));
     p.setPen(SoftInk);
     p.setFont(skinFont(10));
-    p.drawText(QRectF(551, 37, 150, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Audio Converter & Splitter"));
+    p.drawText(QRectF(551, 37, 150, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "Audio Converter & Splitter"));
 }
 
 void caption(QPainter& p, const QRectF& box, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
@@ -290,8 +292,10 @@ void paintList(QPainter& p)
     p.drawLine(QPointF(divider, list.top() - 18), QPointF(divider, list.top() - 5));
     p.setPen(SoftInk);
     p.setFont(skinFont(11, QFont::DemiBold));
-    p.drawText(QRectF(list.left() + 10, list.top() - 23, 200, 23), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("File Name"));
-    p.drawText(QRectF(divider + 9, list.top() - 23, 80, 23), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Format"));
+    p.drawText(QRectF(list.left() + 10, list.top() - 23, 200, 23), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "File Name"));
+    p.drawText(QRectF(divider + 9, list.top() - 23, 80, 23), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Skin", "Format"));
 }
 
 void paintSettingsCard(QPainter& p)
@@ -300,18 +304,21 @@ void paintSettingsCard(QPainter& p)
     p.setPen(QPen(Line, 1));
     p.setBrush(Card);
     p.drawRoundedRect(card, 6, 6);
-    caption(p, QRectF(482, layout::Split.top(), 70, layout::Split.height()), QStringLiteral("Split Every"));
-    caption(p, QRectF(482, layout::Format.top() - 20, 200, 18), QStringLiteral("Output Format:"));
-    caption(p, QRectF(482, layout::Bitrate.top() - 20, 110, 18), QStringLiteral("Bitrate (Kbps):"));
-    caption(p, QRectF(layout::Rate.left(), layout::Bitrate.top() - 20, 90, 18), QStringLiteral("Rate (Hz):"));
-    caption(p, QRectF(482, layout::Channel.top() - 20, 200, 18), QStringLiteral("Audio Channel:"));
-    caption(p, QRectF(482, layout::Path.top() - 21, 200, 18), QStringLiteral("Output Folder:"));
+    caption(p, QRectF(482, layout::Split.top(), 70, layout::Split.height()),
+            QCoreApplication::translate("Skin", "Split Every"));
+    caption(p, QRectF(482, layout::Format.top() - 20, 200, 18), QCoreApplication::translate("Skin", "Output Format:"));
+    caption(p, QRectF(482, layout::Bitrate.top() - 20, 110, 18),
+            QCoreApplication::translate("Skin", "Bitrate (Kbps):"));
+    caption(p, QRectF(layout::Rate.left(), layout::Bitrate.top() - 20, 90, 18),
+            QCoreApplication::translate("Skin", "Rate (Hz):"));
+    caption(p, QRectF(482, layout::Channel.top() - 20, 200, 18), QCoreApplication::translate("Skin", "Audio Channel:"));
+    caption(p, QRectF(482, layout::Path.top() - 21, 200, 18), QCoreApplication::translate("Skin", "Output Folder:"));
 }
 
 void paintProgress(QPainter& p)
 {
     const QRect bar = layout::Bar;
-    caption(p, QRectF(14, bar.top() - 3, 92, bar.height() + 6), QStringLiteral("Progress (%):"));
+    caption(p, QRectF(14, bar.top() - 3, 92, bar.height() + 6), QCoreApplication::translate("Skin", "Progress (%):"));
     p.setPen(QPen(Line, 1));
     p.setBrush(QColor(0xE4, 0xE9, 0xF0));
     p.drawRoundedRect(QRectF(bar.left() - 1.5, bar.top() - 1.5, bar.width() + 3, bar.height() + 3), 3, 3);
@@ -339,11 +346,11 @@ void paintConvertButton(QPainter& p, const QRectF& area, bool hot)
     p.setPen(Card);
     p.setFont(skinFont(16, QFont::Bold));
     p.drawText(QRectF(c.x() + 26, face.top(), face.right() - c.x() - 26, face.height() - 14),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("START NOW!"));
+               Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "START NOW!"));
     p.setFont(skinFont(10));
     p.setPen(QColor(0xDC, 0xE8, 0xFF));
     p.drawText(QRectF(c.x() + 27, face.center().y() + 4, face.right() - c.x() - 27, 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Convert and split"));
+               Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "Convert and split"));
 }
 
 // The same button while a batch runs: red, with a stop square.
@@ -366,11 +373,11 @@ void paintStopButton(QPainter& p, const QRectF& area, bool hot)
     p.setPen(Card);
     p.setFont(skinFont(16, QFont::Bold));
     p.drawText(QRectF(c.x() + 26, face.top(), face.right() - c.x() - 26, face.height() - 14),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("STOP"));
+               Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "STOP"));
     p.setFont(skinFont(10));
     p.setPen(QColor(0xFD, 0xE2, 0xE2));
     p.drawText(QRectF(c.x() + 27, face.center().y() + 4, face.right() - c.x() - 27, 18),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Stop the conversion"));
+               Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("Skin", "Stop the conversion"));
 }
 
 QRectF convertArea()
@@ -390,8 +397,8 @@ QPixmap drawSkin(qreal ratio)
         paintToolbarButton(p, layout::Toolbar[button.index], button, false);
     p.fillRect(QRectF(450, 14, 1, 40), Line);
     paintLogo(p);
-    sectionTitle(p, QRectF(15, 74, 200, 20), QStringLiteral("File List"));
-    sectionTitle(p, QRectF(476, 74, 200, 20), QStringLiteral("Output Settings"));
+    sectionTitle(p, QRectF(15, 74, 200, 20), QCoreApplication::translate("Skin", "File List"));
+    sectionTitle(p, QRectF(476, 74, 200, 20), QCoreApplication::translate("Skin", "Output Settings"));
     paintList(p);
     paintSettingsCard(p);
     paintProgress(p);

@@ -3,6 +3,7 @@
 #include "ui/hot_image.h"
 #include "ui/skin_artwork.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 namespace brisquel {
@@ -31,8 +32,8 @@ void StopControl::setStopShown(bool stop)
         m_startName = m_image.accessibleName();
         m_image.setHighlightPicture(m_art.stopHotData);
         m_image.setRestingPicture(m_art.stopData);
-        m_image.setToolTip(QStringLiteral("Stop the conversion (Esc)"));
-        m_image.setAccessibleName(QStringLiteral("Stop conversion"));
+        m_image.setToolTip(QCoreApplication::translate("MainWindow", "Stop the conversion (Esc)"));
+        m_image.setAccessibleName(QCoreApplication::translate("Accessibility", "Stop conversion"));
     } else {
         m_image.setHighlightPicture(m_art.convertData);
         m_image.setRestingPicture({});

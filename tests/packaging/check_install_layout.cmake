@@ -39,6 +39,7 @@ set(program ${prefix}/lib/brisquel)
 
 foreach(file ${program}/brisquel ${program}/sound.wav
     ${program}/brisquel.html ${prefix}/share/doc/brisquel/brisquel.html
+    ${program}/translations/brisquel_de.qm ${program}/translations/brisquel_es.qm ${program}/translations/brisquel_fr.qm
     ${prefix}/share/applications/${id}.desktop ${prefix}/share/metainfo/${id}.metainfo.xml)
   if(IS_SYMLINK ${file} OR NOT EXISTS ${file} OR IS_DIRECTORY ${file})
     fault("${file} is not a regular file")

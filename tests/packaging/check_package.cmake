@@ -27,6 +27,7 @@ file(RELATIVE_PATH converter /usr/lib/brisquel/data ${FFMPEG})
 foreach(entry
     "./usr/lib/brisquel/brisquel"
     "./usr/lib/brisquel/sound.wav"
+    "./usr/lib/brisquel/translations/brisquel_de.qm"
     "./usr/lib/brisquel/data/conv.exe -> ${converter}"
     "./usr/bin/brisquel -> ../lib/brisquel/brisquel"
     "./usr/lib/brisquel/brisquel-cli"

@@ -4,6 +4,7 @@
 // the seconds given as its argument.
 #include "platform/qt_desktop.h"
 #include "ui/frm_main.h"
+#include "ui/program_language.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -18,6 +19,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // In the environment's language, as the program shows it.
+    const brisquel::ProgramTranslations translations(QCoreApplication::applicationDirPath().toStdString(),
+                                                     brisquel::environmentLanguage());
     QTemporaryDir folders;
     const std::string root = folders.path().toStdString();
     brisquel::QtDesktop desktop;
