@@ -185,6 +185,10 @@
         <source>%1 files converted</source>
         <translation>%1 Dateien umgewandelt</translation>
     </message>
+    <message>
+        <source>Files %1-%2 of %3</source>
+        <translation>Dateien %1-%2 von %3</translation>
+    </message>
 </context>
 <context>
     <name>DOSOutputs</name>
@@ -442,6 +446,10 @@ Er wurde auf den Standardpfad %1 gesetzt.</translation>
     <message>
         <source>Music Cutter</source>
         <translation>Musikschnitt</translation>
+    </message>
+    <message>
+        <source>Conversions at once:</source>
+        <translation>Gleichzeitig:</translation>
     </message>
 </context>
 <context>

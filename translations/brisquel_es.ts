@@ -185,6 +185,10 @@
         <source>%1 files converted</source>
         <translation>%1 archivos convertidos</translation>
     </message>
+    <message>
+        <source>Files %1-%2 of %3</source>
+        <translation>Archivos %1-%2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>DOSOutputs</name>
@@ -442,6 +446,10 @@ Se cambió a la ruta predeterminada %1.</translation>
     <message>
         <source>Music Cutter</source>
         <translation>Cortar música</translation>
+    </message>
+    <message>
+        <source>Conversions at once:</source>
+        <translation>A la vez:</translation>
     </message>
 </context>
 <context>

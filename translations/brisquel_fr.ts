@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>cannot replace a piece: </source>
-        <translation>impossible de remplacer un morceau : </translation>
+        <translation>impossible de remplacer un morceau&#xa0;: </translation>
     </message>
     <message>
         <source>the pieces could not be written again</source>
@@ -163,11 +163,11 @@
     </message>
     <message>
         <source>%1 converted</source>
-        <translation>Convertis : %1</translation>
+        <translation>Convertis&#xa0;: %1</translation>
     </message>
     <message>
         <source>, %1 failed</source>
-        <translation>, échecs : %1</translation>
+        <translation>, échecs&#xa0;: %1</translation>
     </message>
     <message>
         <source>, stopped</source>
@@ -185,6 +185,10 @@
         <source>%1 files converted</source>
         <translation>%1 fichiers convertis</translation>
     </message>
+    <message>
+        <source>Files %1-%2 of %3</source>
+        <translation>Fichiers %1-%2 sur %3</translation>
+    </message>
 </context>
 <context>
     <name>DOSOutputs</name>
@@ -194,7 +198,7 @@
     </message>
     <message>
         <source>CreatePipe failed. Error: </source>
-        <translation>Échec de la création du tube. Erreur : </translation>
+        <translation>Échec de la création du tube. Erreur&#xa0;: </translation>
     </message>
     <message>
         <source>File or command not found</source>
@@ -225,26 +229,26 @@
     </message>
     <message>
         <source>1 file was not converted:</source>
-        <translation>1 fichier n&apos;a pas été converti :</translation>
+        <translation>1 fichier n&apos;a pas été converti&#xa0;:</translation>
     </message>
     <message>
         <source>%1 files were not converted:</source>
-        <translation>%1 fichiers n&apos;ont pas été convertis :</translation>
+        <translation>%1 fichiers n&apos;ont pas été convertis&#xa0;:</translation>
     </message>
     <message>
         <source>1 file was converted with a warning:</source>
-        <translation>1 fichier a été converti avec un avertissement :</translation>
+        <translation>1 fichier a été converti avec un avertissement&#xa0;:</translation>
     </message>
     <message>
         <source>%1 files were converted with warnings:</source>
-        <translation>%1 fichiers ont été convertis avec des avertissements :</translation>
+        <translation>%1 fichiers ont été convertis avec des avertissements&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Please select a folder:</source>
-        <translation>Veuillez choisir un dossier :</translation>
+        <translation>Veuillez choisir un dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Open Files</source>
@@ -264,11 +268,11 @@
     </message>
     <message>
         <source>The list holds at most %1 files: 1 file was left out.</source>
-        <translation>La liste contient au plus %1 fichiers : 1 fichier a été laissé de côté.</translation>
+        <translation>La liste contient au plus %1 fichiers&#xa0;: 1 fichier a été laissé de côté.</translation>
     </message>
     <message>
         <source>The list holds at most %1 files: %2 files were left out.</source>
-        <translation>La liste contient au plus %1 fichiers : %2 fichiers ont été laissés de côté.</translation>
+        <translation>La liste contient au plus %1 fichiers&#xa0;: %2 fichiers ont été laissés de côté.</translation>
     </message>
     <message>
         <source>Drop to add to the list</source>
@@ -276,7 +280,7 @@
     </message>
     <message>
         <source>Files join the queue in the order dropped; folders are searched</source>
-        <translation>Dans l&apos;ordre du dépôt ; les dossiers sont parcourus</translation>
+        <translation>Dans l&apos;ordre du dépôt&#xa0;; les dossiers sont parcourus</translation>
     </message>
     <message>
         <source>Drag media files onto this DropZone</source>
@@ -381,15 +385,15 @@ Remplacé par le chemin par défaut %1.</translation>
     <name>Options</name>
     <message>
         <source>Sound Reminder:</source>
-        <translation>Rappel sonore :</translation>
+        <translation>Rappel sonore&#xa0;:</translation>
     </message>
     <message>
         <source>Cutter Setting:</source>
-        <translation>Découpe :</translation>
+        <translation>Découpe&#xa0;:</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation>De :</translation>
+        <translation>De&#xa0;:</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -405,7 +409,7 @@ Remplacé par le chemin par défaut %1.</translation>
     </message>
     <message>
         <source>Duration:</source>
-        <translation>Durée :</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <source>Minutes must less than 60</source>
@@ -443,6 +447,10 @@ Remplacé par le chemin par défaut %1.</translation>
         <source>Music Cutter</source>
         <translation>Découpe musicale</translation>
     </message>
+    <message>
+        <source>Conversions at once:</source>
+        <translation>Simultanément :</translation>
+    </message>
 </context>
 <context>
     <name>ShortConversion</name>
@@ -479,7 +487,7 @@ Remplacé par le chemin par défaut %1.</translation>
     </message>
     <message>
         <source>START NOW!</source>
-        <translation>DÉMARRER !</translation>
+        <translation>DÉMARRER&#xa0;!</translation>
     </message>
     <message>
         <source>Audio Converter &amp; Splitter</source>
@@ -499,27 +507,27 @@ Remplacé par le chemin par défaut %1.</translation>
     </message>
     <message>
         <source>Output Format:</source>
-        <translation>Format de sortie :</translation>
+        <translation>Format de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Bitrate (Kbps):</source>
-        <translation>Débit (kbit/s) :</translation>
+        <translation>Débit (kbit/s)&#xa0;:</translation>
     </message>
     <message>
         <source>Rate (Hz):</source>
-        <translation>Fréq. (Hz) :</translation>
+        <translation>Fréq. (Hz)&#xa0;:</translation>
     </message>
     <message>
         <source>Audio Channel:</source>
-        <translation>Canal audio :</translation>
+        <translation>Canal audio&#xa0;:</translation>
     </message>
     <message>
         <source>Output Folder:</source>
-        <translation>Dossier de sortie :</translation>
+        <translation>Dossier de sortie&#xa0;:</translation>
     </message>
     <message>
         <source>Progress (%):</source>
-        <translation>Progression :</translation>
+        <translation>Progression&#xa0;:</translation>
     </message>
     <message>
         <source>Convert and split</source>
