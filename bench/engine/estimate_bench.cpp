@@ -7,6 +7,7 @@
 // Usage: estimate_bench [seconds of each input] (default 300)
 #include "engine/batch_driver.h"
 #include "fake_batch_host.h"
+#include "run_direct.h"
 #include "test_support.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -81,10 +81,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < FileCount; ++i) {
         const int duration = length * (90 + (i * 7) % 21) / 100;
         const std::string path = dir / ("in" + std::to_string(i) + ".mp3");
-        test::runConverter({"-v", "error", "-f", "lavfi", "-i",
-                            "sine=frequency=" + std::to_string(220 + 110 * i) + ":duration=" + std::to_string(duration),
-                            "-y", path});
-        if (!std::filesystem::exists(path)) {
+        if (!bench::makeTone(test::binFolder() + "/data/conv.exe", path, 220 + 110 * i, duration)) {
             std::fprintf(stderr, "cannot make %s\n", path.c_str());
             return 1;
         }

@@ -314,6 +314,11 @@ int BatchDriver::busySlots() const
     return static_cast<int>(std::count_if(m_slots.begin(), m_slots.end(), [](const auto& slot) { return slot->busy; }));
 }
 
+bool BatchDriver::anyConverting() const
+{
+    return std::any_of(m_slots.begin(), m_slots.end(), [](const auto& slot) { return slot->converting; });
+}
+
 int BatchDriver::rowOf(const Slot& slot) const
 {
     const auto row = std::find(m_rows.begin(), m_rows.end(), &slot);
@@ -331,9 +336,7 @@ void BatchDriver::refreshStatus()
         estimate ? std::optional<double>(estimate->fractionDone) : std::nullopt);
     // Several files at once have no one file's percentage: the bar shows the batch, once
     // one of them converts (until then it sweeps while the files are prepared).
-    const bool converting =
-        std::any_of(m_slots.begin(), m_slots.end(), [](const auto& slot) { return slot->converting; });
-    if (running > 1 && converting) {
+    if (running > 1 && anyConverting()) {
         if (const auto fraction = m_progress.fractionDone(pending)) {
             const ProgressView view = ProgressForTime(static_cast<int>(*fraction * 1000), 1000);
             m_host.setProgressWidth(view.width);
@@ -510,9 +513,7 @@ BatchDriver::FileTask BatchDriver::convertFile(Slot& slot, int row)
     const std::string source = m_host.queueSourcePath(row);
     m_splitSeconds = SplitLength(m_host.splitText(), m_host.unitIndex(), m_splitSeconds);
     const std::string folder = OutputFolder(m_host.outputFolderText());
-    const bool someConverting =
-        std::any_of(m_slots.begin(), m_slots.end(), [](const auto& other) { return other->converting; });
-    if (!someConverting) {
+    if (!anyConverting()) {
         m_host.setProgressCaption(CoreText("BatchDriver", "Preparing Files..."));
         m_host.setAnimationTimer(true);
     }

@@ -187,6 +187,7 @@ private:
     void fileJudged(Slot& slot, FileOutcome file);
     void refreshStatus();
     int busySlots() const;
+    bool anyConverting() const;
     // The slot's row in the list, -1 once it has left.
     int rowOf(const Slot& slot) const;
     std::uintmax_t pendingBytes();
