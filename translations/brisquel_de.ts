@@ -191,6 +191,89 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>umgewandelt</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 Teil</translation>
+    </message>
+    <message>
+        <source>%1 segments</source>
+        <translation>%1 Teile</translation>
+    </message>
+    <message>
+        <source>Started:</source>
+        <translation>Begonnen:</translation>
+    </message>
+    <message>
+        <source>Ended:</source>
+        <translation>Beendet:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Split:</source>
+        <translation>Teilung:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>Brisquel batch report</source>
+        <translation>Brisquel-Durchgangsbericht</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (angehalten)</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 with a warning, %4 left in the list</source>
+        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 mit Warnung, %4 in der Liste geblieben</translation>
+    </message>
+</context>
+<context>
     <name>DOSOutputs</name>
     <message>
         <source>Command Line empty</source>
@@ -242,6 +325,77 @@
     <message>
         <source>%1 files were converted with warnings:</source>
         <translation>%1 Dateien wurden mit Warnungen umgewandelt:</translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>MP3 Audio</source>
+        <translation>MP3-Audio</translation>
+    </message>
+    <message>
+        <source>WAVE Files</source>
+        <translation>WAVE-Dateien</translation>
+    </message>
+    <message>
+        <source>WMA Audio</source>
+        <translation>WMA-Audio</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>FLAC-Dateien</translation>
+    </message>
+    <message>
+        <source>AAC Files</source>
+        <translation>AAC-Dateien</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>AC3-Dateien</translation>
+    </message>
+    <message>
+        <source>OGG Files</source>
+        <translation>OGG-Dateien</translation>
+    </message>
+    <message>
+        <source>MPEG4 Files</source>
+        <translation>MPEG4-Dateien</translation>
+    </message>
+    <message>
+        <source>AVI Files</source>
+        <translation>AVI-Dateien</translation>
+    </message>
+    <message>
+        <source>MPG Files</source>
+        <translation>MPG-Dateien</translation>
+    </message>
+    <message>
+        <source>WMV Files</source>
+        <translation>WMV-Dateien</translation>
+    </message>
+    <message>
+        <source>Flash Video</source>
+        <translation>Flash-Video</translation>
+    </message>
+    <message>
+        <source>QuickTime Format</source>
+        <translation>QuickTime-Format</translation>
+    </message>
+    <message>
+        <source>DVD VOB</source>
+        <translation>DVD-VOB</translation>
+    </message>
+    <message>
+        <source>Real Video</source>
+        <translation>Real-Video</translation>
+    </message>
+    <message>
+        <source>3GP Video</source>
+        <translation>3GP-Video</translation>
+    </message>
+    <message>
+        <source>All Media Formats</source>
+        <translation>Alle Medienformate</translation>
     </message>
 </context>
 <context>
@@ -450,6 +604,43 @@ Er wurde auf den Standardpfad %1 gesetzt.</translation>
     <message>
         <source>Conversions at once:</source>
         <translation>Gleichzeitig:</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>the running Brisquel did not take the files</source>
+        <translation>das laufende Brisquel hat die Dateien nicht übernommen</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>Usage: brisquel [OPTION]... [FILE|FOLDER]...
+Convert audio and video files and split them into parts of equal length.
+
+Every FILE is queued, and every file found in a FOLDER and its subfolders, in
+the order given. When Brisquel runs already, they are added to its list.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every argument after this as a file or folder
+</source>
+        <translation>Aufruf: brisquel [OPTION]... [DATEI|ORDNER]...
+Wandelt Audio- und Videodateien um und teilt sie in gleich lange Teile.
+
+Jede DATEI kommt in die Liste, dazu jede Datei aus einem ORDNER und seinen
+Unterordnern, in der angegebenen Reihenfolge. Läuft Brisquel schon, kommen sie
+in dessen Liste.
+
+  -h, --help     diese Hilfe zeigen und beenden
+      --version  die Version zeigen und beenden
+      --         jedes weitere Argument als Datei oder Ordner nehmen
+</translation>
     </message>
 </context>
 <context>

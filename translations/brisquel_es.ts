@@ -191,6 +191,89 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 horas</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>convertido</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>aviso</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>no iniciado</translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 segmento</translation>
+    </message>
+    <message>
+        <source>%1 segments</source>
+        <translation>%1 segmentos</translation>
+    </message>
+    <message>
+        <source>Started:</source>
+        <translation>Inicio:</translation>
+    </message>
+    <message>
+        <source>Ended:</source>
+        <translation>Fin:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Split:</source>
+        <translation>Corte:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>Brisquel batch report</source>
+        <translation>Informe de lote de Brisquel</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (detenido)</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 with a warning, %4 left in the list</source>
+        <translation>%1 convertidos, %2 fallidos, %3 con aviso, %4 quedan en la lista</translation>
+    </message>
+</context>
+<context>
     <name>DOSOutputs</name>
     <message>
         <source>Command Line empty</source>
@@ -242,6 +325,77 @@
     <message>
         <source>%1 files were converted with warnings:</source>
         <translation>%1 archivos se convirtieron con avisos:</translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>MP3 Audio</source>
+        <translation>Audio MP3</translation>
+    </message>
+    <message>
+        <source>WAVE Files</source>
+        <translation>Archivos WAVE</translation>
+    </message>
+    <message>
+        <source>WMA Audio</source>
+        <translation>Audio WMA</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Archivos FLAC</translation>
+    </message>
+    <message>
+        <source>AAC Files</source>
+        <translation>Archivos AAC</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Archivos AC3</translation>
+    </message>
+    <message>
+        <source>OGG Files</source>
+        <translation>Archivos OGG</translation>
+    </message>
+    <message>
+        <source>MPEG4 Files</source>
+        <translation>Archivos MPEG4</translation>
+    </message>
+    <message>
+        <source>AVI Files</source>
+        <translation>Archivos AVI</translation>
+    </message>
+    <message>
+        <source>MPG Files</source>
+        <translation>Archivos MPG</translation>
+    </message>
+    <message>
+        <source>WMV Files</source>
+        <translation>Archivos WMV</translation>
+    </message>
+    <message>
+        <source>Flash Video</source>
+        <translation>Vídeo Flash</translation>
+    </message>
+    <message>
+        <source>QuickTime Format</source>
+        <translation>Formato QuickTime</translation>
+    </message>
+    <message>
+        <source>DVD VOB</source>
+        <translation>DVD VOB</translation>
+    </message>
+    <message>
+        <source>Real Video</source>
+        <translation>Vídeo Real</translation>
+    </message>
+    <message>
+        <source>3GP Video</source>
+        <translation>Vídeo 3GP</translation>
+    </message>
+    <message>
+        <source>All Media Formats</source>
+        <translation>Todos los formatos multimedia</translation>
     </message>
 </context>
 <context>
@@ -450,6 +604,42 @@ Se cambió a la ruta predeterminada %1.</translation>
     <message>
         <source>Conversions at once:</source>
         <translation>A la vez:</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>the running Brisquel did not take the files</source>
+        <translation>el Brisquel que ya está abierto no aceptó los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>Usage: brisquel [OPTION]... [FILE|FOLDER]...
+Convert audio and video files and split them into parts of equal length.
+
+Every FILE is queued, and every file found in a FOLDER and its subfolders, in
+the order given. When Brisquel runs already, they are added to its list.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every argument after this as a file or folder
+</source>
+        <translation>Uso: brisquel [OPCIÓN]... [ARCHIVO|CARPETA]...
+Convierte archivos de audio y vídeo y los divide en partes de igual duración.
+
+Cada ARCHIVO se pone en la lista, y cada archivo que haya en una CARPETA y sus
+subcarpetas, en el orden dado. Si Brisquel ya está abierto, se añaden a su lista.
+
+  -h, --help     mostrar esta ayuda y salir
+      --version  mostrar la versión y salir
+      --         tomar cada argumento siguiente como archivo o carpeta
+</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,89 @@
     </message>
 </context>
 <context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 heures</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>converted</source>
+        <translation>converti</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>non commencé</translation>
+    </message>
+    <message>
+        <source>1 segment</source>
+        <translation>1 segment</translation>
+    </message>
+    <message>
+        <source>%1 segments</source>
+        <translation>%1 segments</translation>
+    </message>
+    <message>
+        <source>Started:</source>
+        <translation>Début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ended:</source>
+        <translation>Fin&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Split:</source>
+        <translation>Découpe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Brisquel batch report</source>
+        <translation>Rapport de lot Brisquel</translation>
+    </message>
+    <message>
+        <source> (stopped)</source>
+        <translation> (arrêté)</translation>
+    </message>
+    <message>
+        <source>%1 converted, %2 failed, %3 with a warning, %4 left in the list</source>
+        <translation>%1 convertis, %2 en échec, %3 avec avertissement, %4 restés dans la liste</translation>
+    </message>
+</context>
+<context>
     <name>DOSOutputs</name>
     <message>
         <source>Command Line empty</source>
@@ -242,6 +325,77 @@
     <message>
         <source>%1 files were converted with warnings:</source>
         <translation>%1 fichiers ont été convertis avec des avertissements&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>FileTypes</name>
+    <message>
+        <source>MP3 Audio</source>
+        <translation>Audio MP3</translation>
+    </message>
+    <message>
+        <source>WAVE Files</source>
+        <translation>Fichiers WAVE</translation>
+    </message>
+    <message>
+        <source>WMA Audio</source>
+        <translation>Audio WMA</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Fichiers FLAC</translation>
+    </message>
+    <message>
+        <source>AAC Files</source>
+        <translation>Fichiers AAC</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Fichiers AC3</translation>
+    </message>
+    <message>
+        <source>OGG Files</source>
+        <translation>Fichiers OGG</translation>
+    </message>
+    <message>
+        <source>MPEG4 Files</source>
+        <translation>Fichiers MPEG4</translation>
+    </message>
+    <message>
+        <source>AVI Files</source>
+        <translation>Fichiers AVI</translation>
+    </message>
+    <message>
+        <source>MPG Files</source>
+        <translation>Fichiers MPG</translation>
+    </message>
+    <message>
+        <source>WMV Files</source>
+        <translation>Fichiers WMV</translation>
+    </message>
+    <message>
+        <source>Flash Video</source>
+        <translation>Vidéo Flash</translation>
+    </message>
+    <message>
+        <source>QuickTime Format</source>
+        <translation>Format QuickTime</translation>
+    </message>
+    <message>
+        <source>DVD VOB</source>
+        <translation>DVD VOB</translation>
+    </message>
+    <message>
+        <source>Real Video</source>
+        <translation>Vidéo Real</translation>
+    </message>
+    <message>
+        <source>3GP Video</source>
+        <translation>Vidéo 3GP</translation>
+    </message>
+    <message>
+        <source>All Media Formats</source>
+        <translation>Tous les formats multimédias</translation>
     </message>
 </context>
 <context>
@@ -449,7 +603,44 @@ Remplacé par le chemin par défaut %1.</translation>
     </message>
     <message>
         <source>Conversions at once:</source>
-        <translation>Simultanément :</translation>
+        <translation>Simultanément&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>the running Brisquel did not take the files</source>
+        <translation>le Brisquel déjà ouvert n&apos;a pas pris les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramArguments</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Usage: brisquel [OPTION]... [FILE|FOLDER]...
+Convert audio and video files and split them into parts of equal length.
+
+Every FILE is queued, and every file found in a FOLDER and its subfolders, in
+the order given. When Brisquel runs already, they are added to its list.
+
+  -h, --help     show this help and exit
+      --version  show the version and exit
+      --         take every argument after this as a file or folder
+</source>
+        <translation>Utilisation&#xa0;: brisquel [OPTION]... [FICHIER|DOSSIER]...
+Convertit des fichiers audio et vidéo et les découpe en parties de même durée.
+
+Chaque FICHIER est mis dans la liste, ainsi que chaque fichier trouvé dans un
+DOSSIER et ses sous-dossiers, dans l&apos;ordre donné. Si Brisquel est déjà ouvert,
+ils sont ajoutés à sa liste.
+
+  -h, --help     afficher cette aide et quitter
+      --version  afficher la version et quitter
+      --         prendre chaque argument suivant comme fichier ou dossier
+</translation>
     </message>
 </context>
 <context>

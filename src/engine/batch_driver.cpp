@@ -347,7 +347,9 @@ void BatchDriver::refreshStatus()
 
 BatchSettings BatchDriver::currentSettings() const
 {
-    static constexpr const char* Units[] = {"seconds", "minutes", "hours"};
+    static constexpr const char* Units[] = {CORE_TEXT_NOOP("BatchReport", "%1 seconds"),
+                                            CORE_TEXT_NOOP("BatchReport", "%1 minutes"),
+                                            CORE_TEXT_NOOP("BatchReport", "%1 hours")};
     std::string format = OutputExtension(m_host.formatIndex());
     if (!format.empty() && format[0] == '.')
         format.erase(0, 1);
@@ -358,8 +360,9 @@ BatchSettings BatchDriver::currentSettings() const
     settings.format = format;
     settings.bitrate = m_host.bitrateText();
     settings.rate = m_host.rateText();
-    settings.channels = std::to_string(channels) + (channels == 1 ? " channel" : " channels");
-    settings.split = m_host.splitText() + " " + Units[std::clamp(m_host.unitIndex(), 0, 2)];
+    settings.channels = channels == 1 ? CoreText("BatchReport", "1 channel")
+                                      : FillIn(CoreText("BatchReport", "%1 channels"), {std::to_string(channels)});
+    settings.split = FillIn(CoreText("BatchReport", Units[std::clamp(m_host.unitIndex(), 0, 2)]), {m_host.splitText()});
     settings.outputFolder = m_host.outputFolderText();
     return settings;
 }

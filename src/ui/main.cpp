@@ -27,12 +27,14 @@ std::string currentFolder()
     return std::filesystem::current_path(ec).string();
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Answers --help, --version and a wrong option in the user's language. A core application
+// holds the catalogue and needs no display; the arguments are read again once it is in,
+// so the complaint about an option is translated too.
+int answerWithoutWindow(int argc, char** argv)
 {
-    // Read before Qt starts, so --help and --version need no display, and Qt takes no
-    // options of its own from the command line.
+    int qtArgc = 1;
+    QCoreApplication core(qtArgc, argv);
+    const brisquel::ProgramTranslations translations(brisquel::programFolder(), brisquel::environmentLanguage());
     const brisquel::ProgramArguments arguments =
         brisquel::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), currentFolder());
     switch (arguments.action) {
@@ -43,11 +45,23 @@ int main(int argc, char** argv)
         std::fputs(brisquel::versionText().c_str(), stdout);
         return 0;
     case brisquel::ProgramArguments::Action::Misuse:
-        std::fprintf(stderr, "brisquel: %s\n%s", arguments.problem.c_str(), brisquel::usageText().c_str());
-        return 2;
     case brisquel::ProgramArguments::Action::Run:
         break;
     }
+    std::fprintf(stderr, "brisquel: %s\n%s", arguments.problem.c_str(), brisquel::usageText().c_str());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Read before Qt starts, so --help and --version need no display, and Qt takes no
+    // options of its own from the command line.
+    const brisquel::ProgramArguments arguments =
+        brisquel::parseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), currentFolder());
+    if (arguments.action != brisquel::ProgramArguments::Action::Run)
+        return answerWithoutWindow(argc, argv);
 
     // An ignored SIGCHLD, inherited from whoever started the program, would make the kernel
     // reap the converter unasked and lose its exit status.
@@ -62,7 +76,9 @@ int main(int argc, char** argv)
         QCoreApplication core(qtArgc, argv);
         if (brisquel::handPathsOver(instance->handOffPath(), arguments.paths, HandOffPatience))
             return 0;
-        std::fputs("brisquel: the running Brisquel did not take the files\n", stderr);
+        const brisquel::ProgramTranslations translations(brisquel::programFolder(), brisquel::environmentLanguage());
+        std::fprintf(stderr, "brisquel: %s\n",
+                     qPrintable(QCoreApplication::translate("Program", "the running Brisquel did not take the files")));
         return 1;
     }
 

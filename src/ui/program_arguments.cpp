@@ -1,5 +1,7 @@
 #include "ui/program_arguments.h"
 
+#include "process/core_text.h"
+
 namespace brisquel {
 
 ProgramArguments parseProgramArguments(const std::vector<std::string>& arguments, const std::string& currentFolder)
@@ -15,7 +17,8 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& arguments
             } else if (argument == "--version") {
                 return {ProgramArguments::Action::Version, {}, {}};
             } else {
-                return {ProgramArguments::Action::Misuse, {}, "unknown option '" + argument + "'"};
+                return {ProgramArguments::Action::Misuse, {},
+                        FillIn(CoreText("ProgramArguments", "unknown option '%1'"), {argument})};
             }
             continue;
         }
@@ -32,15 +35,16 @@ ProgramArguments parseProgramArguments(const std::vector<std::string>& arguments
 
 std::string usageText()
 {
-    return "Usage: brisquel [OPTION]... [FILE|FOLDER]...\n"
-           "Convert audio and video files and split them into parts of equal length.\n"
-           "\n"
-           "Every FILE is queued, and every file found in a FOLDER and its subfolders, in\n"
-           "the order given. When Brisquel runs already, they are added to its list.\n"
-           "\n"
-           "  -h, --help     show this help and exit\n"
-           "      --version  show the version and exit\n"
-           "      --         take every argument after this as a file or folder\n";
+    return CoreText("ProgramArguments",
+                    "Usage: brisquel [OPTION]... [FILE|FOLDER]...\n"
+                    "Convert audio and video files and split them into parts of equal length.\n"
+                    "\n"
+                    "Every FILE is queued, and every file found in a FOLDER and its subfolders, in\n"
+                    "the order given. When Brisquel runs already, they are added to its list.\n"
+                    "\n"
+                    "  -h, --help     show this help and exit\n"
+                    "      --version  show the version and exit\n"
+                    "      --         take every argument after this as a file or folder\n");
 }
 
 std::string versionText()

@@ -32,7 +32,7 @@ TEST(DesktopEntryTest, OffersEveryTypeThatTheOpenDialogFilterNames)
     for (const QString& type : types)
         EXPECT_TRUE(database.mimeTypeForName(type).isValid()) << "unknown type " << type.toStdString();
 
-    const auto patterns = QRegularExpression(QStringLiteral("\\|\\*\\.(\\w+)")).globalMatch(QString::fromLatin1(AddFileFilter));
+    const auto patterns = QRegularExpression(QStringLiteral("\\|\\*\\.(\\w+)")).globalMatch(AddFileFilter());
     int extensions = 0;
     for (auto match = patterns; match.hasNext(); ++extensions) {
         const QString extension = match.next().captured(1);

@@ -96,10 +96,12 @@ public:
 struct OptionCase
 {
     const char* name;
+    const char* locale;
     const char* option;
     int exitCode;
     const char* stdoutStart;
     const char* stderrStart;
+    const char* usage; // the usage's first line, in the locale's language
 };
 
 void PrintTo(const OptionCase& c, std::ostream* out)
@@ -121,6 +123,9 @@ TEST_P(ProgramOptionTest, AnswersWithoutADisplay)
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.insert("QT_QPA_PLATFORM", "xcb");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(name);
+    env.insert("LANG", GetParam().locale);
     run.process.setProcessEnvironment(env);
     run.start({QString::fromLatin1(GetParam().option)});
     ASSERT_TRUE(run.finished());
@@ -132,16 +137,24 @@ TEST_P(ProgramOptionTest, AnswersWithoutADisplay)
     EXPECT_EQ(err.rfind(GetParam().stderrStart, 0), 0u) << err;
     if (GetParam().exitCode == 2) {
         EXPECT_EQ(out, "");
-        EXPECT_NE(err.find("\nUsage: brisquel"), std::string::npos) << err;
+        EXPECT_NE(err.find(std::string("\n") + GetParam().usage + "\n"), std::string::npos) << err;
     } else {
         EXPECT_EQ(err, "");
     }
 }
 
+// The answers come in the user's language, as the window does, from the same catalogue.
 INSTANTIATE_TEST_SUITE_P(Options, ProgramOptionTest, testing::Values(
-    OptionCase{"Help", "--help", 0, "Usage: brisquel [OPTION]... [FILE|FOLDER]...\n", ""},
-    OptionCase{"Version", "--version", 0, "brisquel 1.0.0\n", ""},
-    OptionCase{"Unknown", "--frobnicate", 2, "", "brisquel: unknown option '--frobnicate'\n"}),
+    OptionCase{"Help", "C", "--help", 0, "Usage: brisquel [OPTION]... [FILE|FOLDER]...\n", "",
+               "Usage: brisquel [OPTION]... [FILE|FOLDER]..."},
+    OptionCase{"Version", "C", "--version", 0, "brisquel 1.0.0\n", "", ""},
+    OptionCase{"Unknown", "C", "--frobnicate", 2, "", "brisquel: unknown option '--frobnicate'\n",
+               "Usage: brisquel [OPTION]... [FILE|FOLDER]..."},
+    OptionCase{"HelpInGerman", "de_DE.UTF-8", "--help", 0, "Aufruf: brisquel [OPTION]... [DATEI|ORDNER]...\n", "",
+               ""},
+    OptionCase{"VersionInFrench", "fr_FR.UTF-8", "--version", 0, "brisquel 1.0.0\n", "", ""},
+    OptionCase{"UnknownInSpanish", "es_ES.UTF-8", "--frobnicate", 2, "",
+               "brisquel: opción desconocida «--frobnicate»\n", "Uso: brisquel [OPCIÓN]... [ARCHIVO|CARPETA]..."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class HandOffTest : public testing::Test, public MainWindowFixture

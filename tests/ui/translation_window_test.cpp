@@ -3,6 +3,7 @@
 // the core's texts (the start click's message) come through the same catalogue.
 #include "main_window_fixture.h"
 
+#include "engine/batch_report.h"
 #include "process/core_text.h"
 #include "settings/frm_options.h"
 #include "ui/main_window_layout.h"
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct WindowTexts
 {
     const char* language;
-    QString title, helpLink, settingTip, formatName, firstUnit, dropHint, startTitle, startText, optionsTitle, backText;
+    QString title, helpLink, settingTip, formatName, firstUnit, dropHint, startTitle, startText, optionsTitle, backText,
+        firstFileType, lastFileType;
 };
 
 void PrintTo(const WindowTexts& c, std::ostream* os) { *os << (*c.language ? c.language : "English"); }
@@ -106,20 +108,27 @@ TEST_P(TranslatedWindowTest, ShowsTheLanguagesTexts)
     frmOptions options(desktop, dir.path());
     EXPECT_EQ(options.windowTitle(), c.optionsTitle);
     EXPECT_EQ(options.findChild<QPushButton*>(QStringLiteral("Command2"))->text(), c.backText);
+
+    desktop.fileAnswers.push_back(std::nullopt);
+    click(*w, layout::Toolbar[0].center());
+    ASSERT_EQ(desktop.fileRequests.size(), 1u);
+    EXPECT_EQ(desktop.fileRequests[0].filters.front(), c.firstFileType);
+    EXPECT_EQ(desktop.fileRequests[0].filters.back(), c.lastFileType);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, TranslatedWindowTest,
     testing::Values(WindowTexts{"", "Brisquel - Ver 1.0.0", "Brisquel - Help", "Setting", "Output format", "Seconds", "Drag & Drop Files Here",
-                                "Add", "Please add a file", "Options", "Back"},
+                                "Add", "Please add a file", "Options", "Back", "MP3 Audio (*.mp3)", "All Media Formats (*)"},
                     WindowTexts{"de", "Brisquel - Version 1.0.0", "Brisquel - Hilfe", "Optionen", "Ausgabeformat", "Sekunden",
                                 "Dateien hierher ziehen", "Hinzufügen", "Bitte fügen Sie eine Datei hinzu", "Optionen",
-                                "Zurück"},
+                                "Zurück", "MP3-Audio (*.mp3)", "Alle Medienformate (*)"},
                     WindowTexts{"fr", "Brisquel - Version 1.0.0", "Brisquel - Aide", "Réglages", "Format de sortie", "Secondes",
                                 "Déposez les fichiers ici", "Ajouter", "Veuillez ajouter un fichier", "Options",
-                                "Retour"},
+                                "Retour", "Audio MP3 (*.mp3)", "Tous les formats multimédias (*)"},
                     WindowTexts{"es", "Brisquel - Versión 1.0.0", "Brisquel - Ayuda", "Ajustes", "Formato de salida", "Segundos",
-                                "Arrastre archivos aquí", "Añadir", "Añada un archivo", "Opciones", "Volver"}),
+                                "Arrastre archivos aquí", "Añadir", "Añada un archivo", "Opciones", "Volver",
+                                "Audio MP3 (*.mp3)", "Todos los formatos multimedia (*)"}),
     [](const testing::TestParamInfo<WindowTexts>& info) {
         return std::string(*info.param.language ? info.param.language : "English");
     });
@@ -140,6 +149,41 @@ TEST(TranslatedWindowTest, AnUnshippedLanguageLoadsNothing)
     const ProgramTranslations translations(QCoreApplication::applicationDirPath().toStdString(), QStringLiteral("xx"));
     EXPECT_FALSE(translations.loaded());
     EXPECT_EQ(CoreText("BatchDriver", "Stopped."), "Stopped.");
+}
+
+// The report keeps its columns in line when the labels are translated: French has the
+// widest labels, with accents and a no-break space before the colon.
+TEST(TranslatedReportTest, LinesUpTheTranslatedLabels)
+{
+    const ProgramTranslations translations(QCoreApplication::applicationDirPath().toStdString(), QStringLiteral("fr"));
+    ASSERT_TRUE(translations.loaded());
+    BatchOutcome outcome;
+    outcome.started = std::chrono::system_clock::from_time_t(1'765'380'000);
+    outcome.ended = outcome.started + std::chrono::seconds(65);
+    outcome.settings = {"MP3", "128", "44100", "2 canaux", "30 secondes", "/home/u/sortie"};
+    outcome.stopped = true;
+    outcome.files = {{"/in/a.mp3", FileResult::Converted, {}, {"a00000.mp3", "a00001.mp3"}},
+                     {"/in/c.wav", FileResult::Warning, "court", {"c00000.mp3"}},
+                     {"/in/e.mp3", FileResult::Failed, "", {}},
+                     {"/in/g.mp3", FileResult::NotStarted, {}, {}}};
+    const auto utc = [](std::time_t time) {
+        std::tm result{};
+        gmtime_r(&time, &result);
+        return result;
+    };
+    EXPECT_EQ(BatchReportText(outcome, utc),
+              "Rapport de lot Brisquel\n\n"
+              "Début\u00a0:    2025-12-10 15:20:00\n"
+              "Fin\u00a0:      2025-12-10 15:21:05 (arrêté)\n"
+              "Format\u00a0:   MP3, 128 kbit/s, 44100 Hz, 2 canaux\n"
+              "Découpe\u00a0:  30 secondes\n"
+              "Sortie\u00a0:   /home/u/sortie\n\n"
+              "converti      a.mp3 -> 2 segments: a00000.mp3, a00001.mp3\n"
+              "converti      c.wav -> 1 segment: c00000.mp3\n"
+              "avertissement c.wav: court\n"
+              "échec         e.mp3: aucune sortie n'a été écrite\n"
+              "non commencé  g.mp3\n\n"
+              "2 convertis, 1 en échec, 1 avec avertissement, 1 restés dans la liste\n");
 }
 
 // One message of a catalogue: its source, its translation and the state lupdate gave it.
