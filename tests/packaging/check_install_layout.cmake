@@ -163,6 +163,16 @@ foreach(check
   endif()
 endforeach()
 
+# Software centres find a command through the metainfo's provides: every installed command
+# is named there.
+file(READ ${prefix}/share/metainfo/${id}.metainfo.xml metainfo)
+file(GLOB commands RELATIVE ${prefix}/bin ${prefix}/bin/*)
+foreach(command ${commands})
+  if(NOT metainfo MATCHES "<binary>${command}</binary>")
+    fault("the metainfo does not provide the binary ${command}")
+  endif()
+endforeach()
+
 # A staged install (as CPack makes one) puts everything under DESTDIR, the links included,
 # and nothing at the prefix itself.
 set(stage ${SCRATCH}/stage)
