@@ -10,13 +10,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::tm utc(std::time_t time)
-{
-    std::tm result{};
-    gmtime_r(&time, &result);
-    return result;
-}
-
 TEST(BatchReport, NamesEveryFileWithWhatBecameOfIt)
 {
     BatchOutcome outcome;
@@ -31,7 +24,7 @@ TEST(BatchReport, NamesEveryFileWithWhatBecameOfIt)
                      {"/in/e.mp3", FileResult::Failed, "", {}},
                      {"/in/f.mp3", FileResult::Stopped, {}, {}},
                      {"/in/g.mp3", FileResult::NotStarted, {}, {}}};
-    EXPECT_EQ(BatchReportText(outcome, utc),
+    EXPECT_EQ(BatchReportText(outcome, test::utcTime),
               "Brisquel batch report\n\n"
               "Started:  2025-12-10 15:20:00\n"
               "Ended:    2025-12-10 15:21:05 (stopped)\n"

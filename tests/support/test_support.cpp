@@ -119,6 +119,13 @@ bool writeFile(const std::string& path, const std::string& bytes)
     return static_cast<bool>(out.flush());
 }
 
+std::tm utcTime(std::time_t time)
+{
+    std::tm result{};
+    gmtime_r(&time, &result);
+    return result;
+}
+
 std::string readFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);

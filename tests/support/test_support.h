@@ -2,6 +2,7 @@
 
 #include "process/event_pump.h"
 
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ std::vector<int> converterProcessesOn(const std::string& text);
 bool writeFile(const std::string& path, const std::string& bytes);
 // Reads a whole file; empty when it cannot.
 std::string readFile(const std::string& path);
+
+// Local time as UTC gives it, so that a text with times in it is the same on every machine.
+std::tm utcTime(std::time_t time);
 
 // An EventPump without a window: Wait sleeps, and both run the optional action first, so a
 // test can act (a click, a drop) from inside a running operation.

@@ -166,12 +166,7 @@ TEST(TranslatedReportTest, LinesUpTheTranslatedLabels)
                      {"/in/c.wav", FileResult::Warning, "court", {"c00000.mp3"}},
                      {"/in/e.mp3", FileResult::Failed, "", {}},
                      {"/in/g.mp3", FileResult::NotStarted, {}, {}}};
-    const auto utc = [](std::time_t time) {
-        std::tm result{};
-        gmtime_r(&time, &result);
-        return result;
-    };
-    EXPECT_EQ(BatchReportText(outcome, utc),
+    EXPECT_EQ(BatchReportText(outcome, test::utcTime),
               "Rapport de lot Brisquel\n\n"
               "Début\u00a0:    2025-12-10 15:20:00\n"
               "Fin\u00a0:      2025-12-10 15:21:05 (arrêté)\n"
