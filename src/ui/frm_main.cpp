@@ -227,7 +227,7 @@ void frmMain::createControls()
     webFont.setUnderline(true);
     m_lblWeb->setFont(webFont);
     m_lblWeb->setCursor(m_art.hand);
-    m_lblWeb->setToolTip(helpPageUrl(m_context.programFolder).toString());
+    m_lblWeb->setToolTip(helpPageUrl(m_context.programFolder, m_context.language).toString());
 
     m_status = new BatchStatusLine(this);
     connect(m_status, &BatchStatusLine::reportRequested, this,
@@ -654,7 +654,7 @@ void frmMain::showSettings()
 
 void frmMain::openHelpPage()
 {
-    m_desktop.openUrl(helpPageUrl(m_context.programFolder));
+    m_desktop.openUrl(helpPageUrl(m_context.programFolder, m_context.language));
 }
 
 // BatchHost

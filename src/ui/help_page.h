@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QUrl>
 
@@ -11,9 +12,17 @@ namespace brisquel {
 // it there), so Help works offline and opens something that exists.
 inline constexpr char HelpPageName[] = "brisquel.html";
 
-inline QUrl helpPageUrl(const std::string& programFolder)
+// The page of `language` ("de": brisquel.de.html) when it stands beside the program,
+// otherwise the English page: a language without a page still gets help.
+inline QUrl helpPageUrl(const std::string& programFolder, const QString& language = {})
 {
-    return QUrl::fromLocalFile(QString::fromStdString(programFolder) + QLatin1Char('/') + QLatin1String(HelpPageName));
+    const QString folder = QString::fromStdString(programFolder) + QLatin1Char('/');
+    if (!language.isEmpty()) {
+        const QString translated = folder + QStringLiteral("brisquel.%1.html").arg(language);
+        if (QFileInfo(translated).isFile())
+            return QUrl::fromLocalFile(translated);
+    }
+    return QUrl::fromLocalFile(folder + QLatin1String(HelpPageName));
 }
 
 } // namespace brisquel

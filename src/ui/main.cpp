@@ -87,7 +87,9 @@ int main(int argc, char** argv)
     // Lets Wayland desktops match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brisquel.Brisquel"));
     brisquel::QtDesktop desktop;
-    brisquel::BrisquelApp app(brisquel::MainWindowContext::forThisProgram(desktop), std::move(instance));
+    brisquel::MainWindowContext context = brisquel::MainWindowContext::forThisProgram(desktop);
+    context.language = translations.language();
+    brisquel::BrisquelApp app(std::move(context), std::move(instance));
     if (!app.start(arguments.paths))
         return 0;
     return QApplication::exec();

@@ -2,6 +2,8 @@
 
 #include "engine/batch_driver.h"
 
+#include <QString>
+
 #include <chrono>
 #include <string>
 
@@ -30,6 +32,9 @@ struct MainWindowContext
     std::string homeFolder{};
     // Holds last-batch.txt; empty: batches keep no report.
     std::string reportFolder{};
+    // The language whose translations were loaded ("de"); empty for English. Help opens
+    // the page of this language.
+    QString language{};
 
     // The folders of the running program.
     static MainWindowContext forThisProgram(Desktop& desktop);

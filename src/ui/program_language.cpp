@@ -73,6 +73,7 @@ ProgramTranslations::ProgramTranslations(const std::string& programFolder, const
     if (!m_loaded)
         return;
     m_program = std::move(program);
+    m_language = language;
     QCoreApplication::installTranslator(m_program.get());
     // Qt's own texts (the message box's buttons) come from Debian's qt6-translations-l10n
     // when it is installed; without it they stay English.

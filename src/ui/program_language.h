@@ -37,8 +37,12 @@ public:
 
     // False when the program's catalogue of a non-English language could not be loaded.
     bool loaded() const { return m_loaded; }
+    // The language the program's texts are in: the one asked for once its catalogue is
+    // loaded, "" for English.
+    const QString& language() const { return m_language; }
 
 private:
+    QString m_language;
     std::unique_ptr<QTranslator> m_program;
     std::unique_ptr<QTranslator> m_qt;
     bool m_loaded = true;

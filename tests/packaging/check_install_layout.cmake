@@ -1,4 +1,4 @@
-# cmake -D BUILD_DIR=... -D SOURCE_DIR=... -D SCRATCH=... -D FFMPEG=...
+# cmake -D BUILD_DIR=... -D SOURCE_DIR=... -D SCRATCH=... -D FFMPEG=... -D HELP_PAGES=a.html,b.html
 #       -D DESKTOP_FILE_VALIDATE=... -D APPSTREAMCLI=... -P check_install_layout.cmake
 #
 # Installs the build into a prefix under SCRATCH and checks the layout a desktop and the
@@ -36,9 +36,17 @@ set(prefix ${SCRATCH}/prefix)
 run_install(${prefix})
 run_install(${prefix})
 set(program ${prefix}/lib/brisquel)
+string(REPLACE "," ";" help_pages "${HELP_PAGES}")
+list(FIND help_pages brisquel.html english)
+if(english EQUAL -1)
+  fault("the help pages '${HELP_PAGES}' leave out the English brisquel.html")
+endif()
+set(installed_pages)
+foreach(page ${help_pages})
+  list(APPEND installed_pages ${program}/${page} ${prefix}/share/doc/brisquel/${page})
+endforeach()
 
-foreach(file ${program}/brisquel ${program}/sound.wav
-    ${program}/brisquel.html ${prefix}/share/doc/brisquel/brisquel.html
+foreach(file ${program}/brisquel ${program}/sound.wav ${installed_pages}
     ${program}/translations/brisquel_de.qm ${program}/translations/brisquel_es.qm ${program}/translations/brisquel_fr.qm
     ${prefix}/share/applications/${id}.desktop ${prefix}/share/metainfo/${id}.metainfo.xml)
   if(IS_SYMLINK ${file} OR NOT EXISTS ${file} OR IS_DIRECTORY ${file})
@@ -59,12 +67,13 @@ file(SHA256 ${program}/sound.wav installed_sound)
 if(NOT installed_sound STREQUAL expected_sound)
   fault("${program}/sound.wav differs from resources/sound.wav")
 endif()
-file(SHA256 ${SOURCE_DIR}/resources/brisquel.html expected_page)
-foreach(page ${program}/brisquel.html ${prefix}/share/doc/brisquel/brisquel.html)
+foreach(page ${installed_pages})
   if(EXISTS ${page})
+    get_filename_component(name ${page} NAME)
+    file(SHA256 ${SOURCE_DIR}/resources/${name} expected_page)
     file(SHA256 ${page} installed_page)
     if(NOT installed_page STREQUAL expected_page)
-      fault("${page} differs from resources/brisquel.html")
+      fault("${page} differs from resources/${name}")
     endif()
   endif()
 endforeach()

@@ -1,5 +1,5 @@
 # cmake -D BUILD_DIR=... -D SCRATCH=... -D CPACK=... -D DPKG_DEB=... -D READELF=... -D FFMPEG=...
-#       -P check_package.cmake
+#       -D HELP_PAGES=a.html,b.html -P check_package.cmake
 #
 # Makes the Debian package from the built tree, as the README's package step does, and checks
 # what apt and Debian's checks rely on. Every fault is listed before the test fails.
@@ -24,7 +24,7 @@ endforeach()
 
 execute_process(COMMAND ${DPKG_DEB} --contents ${debs} OUTPUT_VARIABLE contents RESULT_VARIABLE rc)
 file(RELATIVE_PATH converter /usr/lib/brisquel/data ${FFMPEG})
-foreach(entry
+set(entries
     "./usr/lib/brisquel/brisquel"
     "./usr/lib/brisquel/sound.wav"
     "./usr/lib/brisquel/translations/brisquel_de.qm"
@@ -38,6 +38,11 @@ foreach(entry
     "./usr/share/man/man1/brisquel.1.gz"
     "./usr/share/applications/example.brisquel.Brisquel.desktop"
     "./usr/share/metainfo/example.brisquel.Brisquel.metainfo.xml")
+string(REPLACE "," ";" help_pages "${HELP_PAGES}")
+foreach(page ${help_pages})
+  list(APPEND entries "./usr/lib/brisquel/${page}" "./usr/share/doc/brisquel/${page}")
+endforeach()
+foreach(entry ${entries})
   string(REGEX REPLACE "([][+.*()^$])" "\\\\\\1" pattern "${entry}")
   if(NOT contents MATCHES " ${pattern}\n")
     fault("the package holds no ${entry}")

@@ -39,7 +39,8 @@ MainWindowContext MainWindowFixture::context(const std::string& programFolder) c
             converterSilenceLimit,
             music,
             home,
-            reports};
+            reports,
+            language};
 }
 
 std::unique_ptr<frmMain> MainWindowFixture::start(const std::string& programFolder)

@@ -76,6 +76,7 @@ public:
     std::chrono::milliseconds converterSilenceLimit = ConverterSilenceLimit;
     std::string home;  // exists
     std::string music; // made by a test that wants one
+    QString language;  // of the loaded translations; English when empty
 };
 
 // Runs `probe` whenever the event loop turns, so a test sees the window as it stands in the
