@@ -383,6 +383,7 @@ TEST_F(KeyboardWindowTest, TheHelpPageIsBesideTheProgramAndNeedsNothingFromTheNe
     ASSERT_FALSE(html.empty()) << "the build puts brisquel.html beside the executable";
     for (const char* external : {"http:", "https:", "src=\"//", "href=\"//", "@import", "url("})
         EXPECT_EQ(html.find(external), std::string::npos) << external;
+    EXPECT_FALSE(test::readFile(test::binFolder() + "/brisquel-help.css").empty()) << "its style sheet beside it";
     for (const char* key : {"Ctrl+O", "Ctrl+Shift+O", "Delete", "Shift+F10", "Ctrl+,", "F1", "Ctrl+Q", "Ctrl+Return",
                             "Esc", "last-batch.txt", "setup.ini", "brisquel/tmp"})
         EXPECT_NE(html.find(key), std::string::npos) << key;
