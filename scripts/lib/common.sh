@@ -19,7 +19,8 @@ BRISQUEL_RUN_PACKAGES=(
 )
 # Testing: GoogleTest; the desktop entry's and the AppStream file's checkers; the package
 # step, whose dpkg-shlibdeps needs dpkg-dev and file; Xvfb for the benchmarks that need a
-# real X server.
+# real X server; dbus-daemon for the private session bus (dbus-run-session) of the desktop
+# bus tests.
 BRISQUEL_TEST_PACKAGES=(
   libgtest-dev
   desktop-file-utils appstream

@@ -43,6 +43,13 @@ struct FormatRow
     std::string expected;
 };
 
+void PrintTo(const FormatRow& row, std::ostream* os)
+{
+    const ConversionSettings& s = row.settings;
+    *os << "format " << s.formatIndex << ", " << s.bitrateText << " kbit/s, " << s.rateText << " Hz, channel "
+        << s.channelIndex;
+}
+
 class ConversionLine : public testing::TestWithParam<FormatRow>
 {
 };
@@ -146,6 +153,11 @@ struct SplitRow
     int previous;
     int expected;
 };
+
+void PrintTo(const SplitRow& row, std::ostream* os)
+{
+    *os << '"' << row.text << "\" unit " << row.unit << " after " << row.previous;
+}
 
 class Split : public testing::TestWithParam<SplitRow>
 {

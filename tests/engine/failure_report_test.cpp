@@ -119,6 +119,8 @@ struct ShortRow
     std::string expected;
 };
 
+void PrintTo(const ShortRow& c, std::ostream* os) { *os << c.name; }
+
 class ShortConversion : public testing::TestWithParam<ShortRow>
 {
 };

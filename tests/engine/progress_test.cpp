@@ -107,6 +107,8 @@ struct ChunkRow
     std::optional<ProgressView> expected;
 };
 
+void PrintTo(const ChunkRow& c, std::ostream* os) { *os << c.name; }
+
 class ConversionChunk : public testing::TestWithParam<ChunkRow>
 {
 };

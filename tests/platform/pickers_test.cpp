@@ -22,6 +22,8 @@ struct FilterCase
     QStringList expected;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* os) { *os << '"' << c.filter << '"'; }
+
 class FilterTest : public testing::TestWithParam<FilterCase> {};
 
 TEST_P(FilterTest, BecomesQtFilterList)

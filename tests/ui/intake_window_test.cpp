@@ -123,6 +123,8 @@ struct TargetCase
     Target target;
 };
 
+void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
+
 class DropTest : public IntakeWindowTest, public testing::WithParamInterface<TargetCase>
 {
 protected:

@@ -76,6 +76,8 @@ struct DragCase
     bool dialog;
 };
 
+void PrintTo(const DragCase& c, std::ostream* os) { *os << c.name; }
+
 class BackgroundDragTest : public KeyboardWindowTest, public testing::WithParamInterface<DragCase> {};
 
 TEST_P(BackgroundDragTest, AsksTheDesktopForOneMovePerPress)

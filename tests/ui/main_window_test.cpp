@@ -184,6 +184,8 @@ struct FolderChoiceCase
     bool expectMessage;
 };
 
+void PrintTo(const FolderChoiceCase& c, std::ostream* os) { *os << c.name; }
+
 class FolderChoiceTest : public MainWindowTest, public testing::WithParamInterface<FolderChoiceCase> {};
 
 TEST_P(FolderChoiceTest, ShowsThePickedFolderOrTheDefaultWithItsMessage)

@@ -120,6 +120,8 @@ struct RemoveSelectedCase
     bool hint;
 };
 
+void PrintTo(const RemoveSelectedCase& c, std::ostream* os) { *os << c.name; }
+
 class RemoveSelectedTest : public RemoveWindowTest, public testing::WithParamInterface<RemoveSelectedCase> {};
 
 TEST_P(RemoveSelectedTest, RemovesTheSelectedRowWithItsPath)
