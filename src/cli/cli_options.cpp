@@ -90,10 +90,11 @@ bool apply(CliCommand& command, Option option, const std::string& value)
 {
     CliOptions& o = command.options;
     switch (option) {
-    case Option::Format:
-        if (const auto position = positionOf(FormatChoices, value))
-            o.formatIndex = *position;
-        return positionOf(FormatChoices, value).has_value();
+    case Option::Format: {
+        const auto position = positionOf(FormatChoices, value);
+        o.formatIndex = position.value_or(o.formatIndex);
+        return position.has_value();
+    }
     case Option::Bitrate:
         o.bitrateText = value;
         return positionOf(BitrateChoices, value).has_value();

@@ -1,6 +1,7 @@
 #include "cli/cli_view.h"
 
 #include "engine/batch_progress.h"
+#include "engine/failure_report.h"
 #include "input/get_file.h"
 #include "input/utf8_text.h"
 
@@ -50,7 +51,7 @@ protected:
     void tellFailure(const FileOutcome& file)
     {
         if (file.result == FileResult::Failed)
-            error(file.input + ": " + (file.reason.empty() ? "no output was written" : file.reason));
+            error(file.input + ": " + FailureReason(file.reason));
         else if (file.result == FileResult::NotStarted && !file.reason.empty())
             error(file.input + ": " + file.reason);
     }

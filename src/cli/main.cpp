@@ -5,6 +5,7 @@
 #include "cli/interrupt_signals.h"
 #include "cli/run_folder.h"
 #include "engine/batch_driver.h"
+#include "engine/command_lines.h"
 #include "input/code_page.h"
 #include "input/file_kind.h"
 #include "input/file_search.h"
@@ -73,7 +74,7 @@ int runBatch(const CliOptions& options)
     const std::string program = programFolder();
     const std::string converter = ResolvedConverter(program);
     if (converter.empty()) {
-        view->error("no converter at " + program + "/data/conv.exe");
+        view->error("no converter at " + program + "/data/" + DefaultConverterName);
         return 1;
     }
     const std::string scratch = scratchFolder();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/command_lines.h"
+
 #include <optional>
 #include <string>
 
@@ -66,7 +68,7 @@ public:
     virtual std::string scratchFolder() const = 0;
 
     // The image name of the converter under programFolder()/data.
-    virtual std::string converterName() const { return "conv.exe"; }
+    virtual std::string converterName() const { return DefaultConverterName; }
 
     // The window ends leftover converters of its name; the CLI never ends anything by name.
     virtual bool endsStrayConverters() const { return true; }

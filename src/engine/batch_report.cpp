@@ -1,5 +1,6 @@
 #include "engine/batch_report.h"
 
+#include "engine/failure_report.h"
 #include "input/file_io.h"
 #include "input/get_file.h"
 #include "process/core_text.h"
@@ -79,8 +80,7 @@ std::string fileLine(const FileOutcome& file, const std::vector<std::string>& ve
         return line;
     }
     case FileResult::Failed:
-        return verdicts[VerdictFailed] + name + ": "
-             + (file.reason.empty() ? CoreText("FailureReport", "no output was written") : file.reason);
+        return verdicts[VerdictFailed] + name + ": " + FailureReason(file.reason);
     case FileResult::Stopped: return verdicts[VerdictStopped] + name;
     case FileResult::NotStarted: break;
     }

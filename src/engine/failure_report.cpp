@@ -16,6 +16,11 @@ std::string DoneCaption(int failedCount, int warnedCount)
         : FillIn(CoreText("FailureReport", "Done, %1 with warnings."), {std::to_string(warnedCount)});
 }
 
+std::string FailureReason(const std::string& errorLine)
+{
+    return errorLine.empty() ? CoreText("FailureReport", "no output was written") : errorLine;
+}
+
 namespace {
 
 // `one` and `many` are whole headings ("1 file ...:", "%1 files ...:"), so that a translation
@@ -29,7 +34,7 @@ std::string listed(const std::vector<FailedFile>& files, const char* one, const 
     const std::size_t shown = std::min<std::size_t>(count, FailureReportLimit);
     for (std::size_t i = 0; i < shown; ++i) {
         text += "\n" + GetFileName(files[i].input) + ": ";
-        text += files[i].errorLine.empty() ? CoreText("FailureReport", "no output was written") : files[i].errorLine;
+        text += FailureReason(files[i].errorLine);
     }
     if (count > shown)
         text += "\n" + FillIn(CoreText("FailureReport", "and %1 more"), {std::to_string(count - shown)});

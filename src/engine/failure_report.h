@@ -11,6 +11,10 @@ struct FailedFile
     std::string errorLine; // the converter's own reason; may be empty
 };
 
+// A failed file's reason as every report gives it: the converter's own line, or a stand-in
+// when the converter left none.
+std::string FailureReason(const std::string& errorLine);
+
 // At most this many failed files, and as many warned ones, are named in the report.
 inline constexpr int FailureReportLimit = 10;
 
